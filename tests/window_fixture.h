@@ -1,0 +1,64 @@
+#pragma once
+
+#include "fake_platform.h"
+#include "window1.h"
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+// A fresh main window on the fake desktop for each test; every window the
+// test leaves open is released afterwards.
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { w = Window1::Window1_(); }
+    void TearDown() override
+    {
+        for (Window *open : OpenWindows())
+            open->Close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(Dispatcher::hasPendingException());
+        Dispatcher::takePendingException();
+    }
+
+    PopupMenu *menu(int n) { return Window1::control<PopupMenu>(w, name("PopupMenu", n)); }
+    TextField *field(int n) { return Window1::control<TextField>(w, name("TextField", n)); }
+    PushButton *button(int n) { return Window1::control<PushButton>(w, name("PushButton", n)); }
+    Label *label(int n) { return Window1::control<Label>(w, name("Label", n)); }
+
+    // Picks teams 1..8 of the team list (rows given) in the eight team menus.
+    void chooseTeams(const std::array<int, 8> &rows = {1, 2, 3, 4, 5, 6, 7, 8})
+    {
+        for (int n = 1; n <= 8; ++n)
+            menu(n)->userSelect(rows[size_t(n - 1)]);
+    }
+    // Team choice and both DONE boxes, leaving the strengths as suggested.
+    void confirmTeamsAndStrengths()
+    {
+        chooseTeams();
+        w->CheckBox1()->userClick();
+        w->CheckBox2()->userClick();
+    }
+    // Places the pool into the eight slots, always its first entry.
+    void placeAllSlots()
+    {
+        for (int n = 17; n <= 24; ++n)
+            menu(n)->userSelect(1);
+    }
+    // A whole tournament by hand, in bracket order.
+    void playAllGames()
+    {
+        for (int n : {1, 2, 3, 4, 5, 6, 7})
+            button(n)->Push();
+    }
+
+    static const char *name(const char *prefix, int n)
+    {
+        static QByteArray buffer;
+        buffer = QByteArray(prefix) + QByteArray::number(n);
+        return buffer.constData();
+    }
+
+    FakePlatform platform;
+    Window1 *w = nullptr;
+};
