@@ -3,6 +3,7 @@
 #include "application.h"
 #include "window.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -32,7 +33,22 @@ QSet<QByteArray> names(const char *list)
 
 #define COMMON_PLACE "Name Index Left Top Width Height LockLeft LockTop LockRight LockBottom TabPanelIndex TabIndex "
 
-constexpr int kSystemFontPixels = 12;
+// Qt's widgets take positions and sizes up to QWIDGETSIZE_MAX. A design value
+// beyond that, which only a malformed block holds, is cut to it, so that no
+// corner of a geometry overflows.
+int widgetExtent(int value)
+{
+    return qBound(0, value, QWIDGETSIZE_MAX);
+}
+
+QRect widgetGeometry(int left, int top, int width, int height)
+{
+    return QRect(qBound(-QWIDGETSIZE_MAX, left, QWIDGETSIZE_MAX), qBound(-QWIDGETSIZE_MAX, top, QWIDGETSIZE_MAX),
+                 widgetExtent(width), widgetExtent(height));
+}
+
+// A list box has at most this many columns; a larger count is cut to it.
+constexpr int kMaxListColumns = 256;
 
 QColor toQColor(Color c)
 {
@@ -57,6 +73,26 @@ protected:
 
 private:
     QPointer<Label> m_owner;
+};
+
+// A combo box that leaves building its popup list to the first opening. Qt
+// builds the list at the first font change, and every menu gets its font
+// while its window is built, long before anyone opens it; a list built
+// later takes the box's font with it.
+class ComboWidget : public QComboBox
+{
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void changeEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::FontChange && !findChild<QAbstractItemView *>()) {
+            QWidget::changeEvent(event);
+            return;
+        }
+        QComboBox::changeEvent(event);
+    }
 };
 
 class RoundRectWidget : public QWidget
@@ -141,7 +177,7 @@ void RectControl::attach(Window *window, const QString &name)
 {
     Control::attach(window, name);
     m_widget = createWidget(window->content());
-    m_widget->setGeometry(m_left, m_top, m_width, m_height);
+    m_widget->setGeometry(widgetGeometry(m_left, m_top, m_width, m_height));
     applyFont();
 }
 
@@ -192,6 +228,11 @@ void RectControl::applyFont()
     font.setBold(m_bold);
     font.setItalic(m_italic);
     font.setUnderline(m_underline);
+    // A widget that already shows this font, as inherited from its window's
+    // content, keeps it implicitly: an explicit font costs a font change, for
+    // which a combo box builds its popup list at once.
+    if (font == m_widget->font())
+        return;
     m_widget->setFont(font);
 }
 
@@ -199,7 +240,7 @@ void RectControl::setGeometryPart(int *field, int value)
 {
     *field = value;
     if (m_widget)
-        m_widget->setGeometry(m_left, m_top, m_width, m_height);
+        m_widget->setGeometry(widgetGeometry(m_left, m_top, m_width, m_height));
 }
 
 void RectControl::applyDesignProperty(const QByteArray &name, const PropertyValue &value)
@@ -249,7 +290,7 @@ bool PopupMenu::declaresProperty(const QByteArray &name) const
 
 QWidget *PopupMenu::createWidget(QWidget *parent)
 {
-    auto *box = new QComboBox(parent);
+    auto *box = new ComboWidget(parent);
     QObject::connect(box, &QComboBox::activated, this, [this](int index) {
         RuntimeDeliverEvent([this, index] { userSelect(index); });
     });
@@ -742,21 +783,24 @@ void Listbox::layoutColumns()
         return;
     list->setColumnCount(m_columnCount);
     const QStringList widths = m_columnWidths.split(QLatin1Char(','), Qt::SkipEmptyParts);
-    int available = Width() - 2 * list->frameWidth();
+    int available = widgetExtent(Width()) - 2 * list->frameWidth();
     if (list->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
         available -= list->verticalScrollBar()->sizeHint().width();
-    int used = 0;
+    qint64 used = 0;
     for (int column = 0; column < m_columnCount; ++column) {
         int width = 0;
         if (column < widths.size()) {
             QString spec = widths.at(column).trimmed();
-            if (spec.endsWith(QLatin1Char('%')))
-                width = int(available * spec.chopped(1).toDouble() / 100.0);
-            else
-                width = spec.toInt();
+            if (spec.endsWith(QLatin1Char('%'))) {
+                // Bounded as a double first: a percentage may be anything.
+                const double share = available * spec.chopped(1).toDouble() / 100.0;
+                width = int(qBound(0.0, share, double(QWIDGETSIZE_MAX)));
+            } else {
+                width = widgetExtent(spec.toInt());
+            }
         }
         if (column == m_columnCount - 1)
-            width = qMax(0, available - used);
+            width = int(qBound(qint64(0), available - used, qint64(QWIDGETSIZE_MAX)));
         list->setColumnWidth(column, width);
         used += width;
     }
@@ -769,7 +813,7 @@ void Listbox::applyDesignProperty(const QByteArray &name, const PropertyValue &v
     if (!list)
         return;
     if (name == "ColumnCount") {
-        m_columnCount = qMax(1, value.integer);
+        m_columnCount = qBound(1, value.integer, kMaxListColumns);
         layoutColumns();
     } else if (name == "ColumnWidths") {
         m_columnWidths = value.string;

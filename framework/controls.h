@@ -24,6 +24,9 @@ class Window;
 // Registers the framework's own classes with the object runtime.
 void registerFrameworkClasses();
 
+// The system font's size in pixels, which controls show unless they set one.
+constexpr int kSystemFontPixels = 12;
+
 // Event numbers by which handlers are attached.
 namespace EventNumber {
 constexpr int Open = 1;

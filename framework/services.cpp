@@ -37,12 +37,15 @@ void TextOutputStream::Write(const QString &text)
     if (!m_file || !m_file->isOpen())
         throw IOException(QStringLiteral("The file is not open for writing"));
     const QByteArray bytes = text.toUtf8();
-    const qint64 written = m_file->write(bytes);
-    if (written != bytes.size())
-        throw IOException(m_file->errorString());
+    const qint64 start = m_file->isSequential() ? -1 : m_file->size();
     // Flush at once so that a full disk is reported here, not at some later write.
-    if (!m_file->flush())
-        throw IOException(m_file->errorString());
+    if (m_file->write(bytes) != bytes.size() || !m_file->flush()) {
+        const QString reason = m_file->errorString();
+        // Take a partly written text back out, so what was there stays whole.
+        if (start >= 0)
+            m_file->resize(start);
+        throw IOException(reason);
+    }
 }
 
 void TextOutputStream::Close()

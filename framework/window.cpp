@@ -54,6 +54,10 @@ Window::Window()
 {
     m_frame = new WindowFrame(this);
     m_content = new QWidget;
+    // The controls inherit the system font from the content.
+    QFont font = m_content->font();
+    font.setPixelSize(kSystemFontPixels);
+    m_content->setFont(font);
     m_frame->setCentralWidget(m_content);
     m_frame->layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -1,0 +1,493 @@
+// The real application on an X display of its own, played with synthesized
+// input at the layout's coordinates as a user plays it, and checked from
+// outside the process: the window, a screenshot and the tally file it writes.
+#include "window1_layout.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QLocale>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <set>
+
+namespace {
+
+const QString kTitle = QStringLiteral("So You Want A Zentora?");
+constexpr int kContentWidth = 850;
+constexpr int kContentHeight = 650;
+constexpr int kTimerPeriodMs = 500;
+
+// Polls `condition` every `stepMs` until it holds or `timeoutMs` have passed.
+bool waitFor(const std::function<bool()> &condition, int timeoutMs, int stepMs = 20)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QThread::msleep(stepMs);
+    }
+    return true;
+}
+
+const ControlRow &layoutRow(const char *name)
+{
+    for (const ControlRow &row : window1Layout()) {
+        if (qstrcmp(row.name, name) == 0)
+            return row;
+    }
+    ADD_FAILURE() << "no control " << name << " in the layout";
+    return window1Layout().front();
+}
+
+// The lines a saved block must hold for these eight bracket entries and counts.
+struct TallyBlock
+{
+    QStringList entries;
+    std::vector<int> counts;
+    int total() const
+    {
+        int sum = 0;
+        for (int c : counts)
+            sum += c;
+        return sum;
+    }
+};
+
+// Splits a tally file into its blocks; a line out of format fails the test.
+std::vector<TallyBlock> parseTally(const QByteArray &bytes)
+{
+    std::vector<TallyBlock> blocks;
+    EXPECT_TRUE(bytes.endsWith('\n')) << "the file does not end with a line ending";
+    const QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
+    EXPECT_EQ(lines.size() % 10, 1) << "not whole ten-line blocks:\n" << bytes.constData();
+    static const QRegularExpression row(QStringLiteral("^([^\t]+)\t\\|\\| (\\d+)$"));
+    for (int start = 0; start + 10 <= lines.size(); start += 10) {
+        TallyBlock block;
+        EXPECT_EQ(lines[start], QStringLiteral("TEAM (BCS#)_Strength\t|| Number of Wins"));
+        for (int i = 1; i <= 8; ++i) {
+            const QRegularExpressionMatch m = row.match(lines[start + i]);
+            EXPECT_TRUE(m.hasMatch()) << "line " << start + i + 1 << ": " << lines[start + i].toStdString();
+            block.entries << m.captured(1);
+            block.counts.push_back(m.captured(2).toInt());
+        }
+        EXPECT_EQ(lines[start + 9], QStringLiteral("=========="));
+        blocks.push_back(block);
+    }
+    return blocks;
+}
+
+// The number of finals an automatic replay plays when ReplayAll is pressed
+// with the shift key down and the key is released `holdMs` later: a final
+// falls at 1000 ms after its tournament's start and a new tournament starts
+// every 1500 ms while the final before found the key down. Near a boundary
+// both counts are accepted.
+std::set<int> finalsForHold(qint64 holdMs, qint64 toleranceMs)
+{
+    std::set<int> counts;
+    for (qint64 hold : {holdMs - toleranceMs, holdMs + toleranceMs}) {
+        int finals = 1;
+        while (2 * kTimerPeriodMs + 3 * kTimerPeriodMs * (finals - 1) < hold)
+            ++finals;
+        counts.insert(finals);
+    }
+    return counts;
+}
+
+class EndToEndTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty())
+            GTEST_SKIP() << "Xvfb is not installed (Debian package xvfb); the end-to-end test needs it";
+        for (const char *tool : {"xdotool", "xwininfo", "import"}) {
+            ASSERT_FALSE(QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+                << tool << " is not installed (packages xdotool, x11-utils, imagemagick)";
+        }
+        ASSERT_TRUE(m_runtimeDir.isValid());
+        startDisplay();
+        startApplication();
+    }
+
+    void TearDown() override
+    {
+        if (m_app.state() != QProcess::NotRunning) {
+            m_app.kill();
+            m_app.waitForFinished(5000);
+        }
+        if (m_xvfb.state() != QProcess::NotRunning) {
+            m_xvfb.terminate();
+            if (!m_xvfb.waitForFinished(5000)) {
+                m_xvfb.kill();
+                m_xvfb.waitForFinished(5000);
+            }
+        }
+        for (const QString &name : tallyFiles())
+            QFile::remove(appDir().filePath(name));
+    }
+
+    // ---- the display and the application ----------------------------------
+
+    void startDisplay()
+    {
+        m_xvfb.setStandardErrorFile(QProcess::nullDevice());
+        m_xvfb.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                                              QStringLiteral("-screen"), QStringLiteral("0"),
+                                              QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
+                                              QStringLiteral("tcp")});
+        ASSERT_TRUE(m_xvfb.waitForStarted(5000)) << "Xvfb did not start";
+        QByteArray number;
+        ASSERT_TRUE(waitFor(
+            [&] {
+                m_xvfb.waitForReadyRead(50);
+                number += m_xvfb.readAllStandardOutput();
+                return number.contains('\n') || m_xvfb.state() == QProcess::NotRunning;
+            },
+            10000))
+            << "Xvfb named no display";
+        ASSERT_TRUE(number.contains('\n')) << "Xvfb ended before naming a display";
+        m_display = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
+        m_env = QProcessEnvironment::systemEnvironment();
+        m_env.insert(QStringLiteral("DISPLAY"), m_display);
+        m_env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        m_env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtimeDir.path());
+    }
+
+    void startApplication()
+    {
+        m_app.setProcessEnvironment(m_env);
+        m_app.setWorkingDirectory(m_runtimeDir.path());
+        m_app.setProcessChannelMode(QProcess::MergedChannels);
+        m_app.start(QStringLiteral(ZENTORA_APP_BINARY), {});
+        ASSERT_TRUE(m_app.waitForStarted(5000)) << "the application did not start";
+        ASSERT_TRUE(waitFor(
+            [&] {
+                const QStringList ids = tool(QStringLiteral("xdotool"),
+                                             {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                              QStringLiteral("--name"), QStringLiteral("^So You Want A Zentora\\?$")})
+                                            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+                if (!ids.isEmpty())
+                    m_window = ids.first();
+                return !ids.isEmpty() || m_app.state() == QProcess::NotRunning;
+            },
+            20000, 50))
+            << "no main window appeared; output: " << m_app.readAll().constData();
+        ASSERT_FALSE(m_window.isEmpty()) << "the application ended: " << m_app.readAll().constData();
+    }
+
+    // Runs an X tool on the test's display and returns its standard output.
+    QString tool(const QString &program, const QStringList &args, int timeoutMs = 10000)
+    {
+        QProcess p;
+        p.setProcessEnvironment(m_env);
+        p.start(program, args);
+        if (!p.waitForFinished(timeoutMs)) {
+            p.kill();
+            p.waitForFinished(1000);
+            ADD_FAILURE() << program.toStdString() << " " << args.join(QLatin1Char(' ')).toStdString()
+                          << " did not finish";
+            return QString();
+        }
+        return QString::fromLocal8Bit(p.readAllStandardOutput());
+    }
+
+    void xdotool(const QStringList &args) { tool(QStringLiteral("xdotool"), args); }
+
+    QString windowInfo(const QString &id) { return tool(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id}); }
+
+    static int infoField(const QString &info, const char *field)
+    {
+        const QRegularExpression re(QStringLiteral("%1:\\s+(-?\\d+)").arg(QLatin1String(field)));
+        const QRegularExpressionMatch m = re.match(info);
+        return m.hasMatch() ? m.captured(1).toInt() : -1;
+    }
+
+    // The application's visible windows besides the main window, as (id, is a
+    // popup) pairs: combo lists and menus are override-redirect popups, a
+    // message box is a window of its own.
+    std::vector<std::pair<QString, bool>> otherWindows()
+    {
+        std::vector<std::pair<QString, bool>> found;
+        const QStringList ids = tool(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                                 QStringLiteral("--class"), QStringLiteral("zentora")})
+                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        for (const QString &id : ids) {
+            if (id == m_window)
+                continue;
+            found.emplace_back(id, windowInfo(id).contains(QLatin1String("Override Redirect State: yes")));
+        }
+        return found;
+    }
+
+    // Fails the test if a message box is up: it is captured, dismissed, and
+    // the step that raised it is named.
+    void failOnMessageBox(const std::vector<std::pair<QString, bool>> &windows, const char *step)
+    {
+        for (const auto &[id, popup] : windows) {
+            if (popup)
+                continue;
+            const QString shot = artifact(QStringLiteral("e2e_message_box.png"));
+            tool(QStringLiteral("import"), {QStringLiteral("-window"), id, shot});
+            xdotool({QStringLiteral("windowfocus"), id, QStringLiteral("key"), QStringLiteral("Return")});
+            FAIL() << "a message box appeared after " << step << " (captured in " << shot.toStdString() << ")";
+        }
+    }
+
+    // Waits until the application has handled every input sent so far: a
+    // right click on the user ID field opens its context menu only once the
+    // clicks before it have been handled; Escape closes it again. A message
+    // box raised by an earlier step fails the test.
+    void settle(const char *step)
+    {
+        click("TextField15", 3);
+        std::vector<std::pair<QString, bool>> windows;
+        const bool opened = waitFor(
+            [&] {
+                windows = otherWindows();
+                return !windows.empty();
+            },
+            10000);
+        failOnMessageBox(windows, step);
+        if (HasFatalFailure())
+            return;
+        ASSERT_TRUE(opened) << "the application stopped answering after " << step;
+        xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
+        ASSERT_TRUE(waitFor([&] { return otherWindows().empty(); }, 10000)) << "a popup stayed open after " << step;
+    }
+
+    // ---- input at the layout's coordinates ---------------------------------
+
+    QStringList at(const ControlRow &row) const
+    {
+        return {QStringLiteral("mousemove"), QStringLiteral("--window"), m_window,
+                QString::number(row.left + row.width / 2), QString::number(m_menuBarHeight + row.top + row.height / 2)};
+    }
+
+    void click(const char *control, int button = 1)
+    {
+        xdotool(at(layoutRow(control)) + QStringList{QStringLiteral("click"), QString::number(button)});
+    }
+
+    // Opens a menu's list and moves `rows` rows down (up when negative) from
+    // the shown row, then picks that row with Return.
+    void pick(const char *menu, int rows)
+    {
+        QStringList args = at(layoutRow(menu)) + QStringList{QStringLiteral("click"), QStringLiteral("1"),
+                                                             QStringLiteral("key"), QStringLiteral("--delay"),
+                                                             QStringLiteral("20")};
+        for (int i = 0; i < qAbs(rows); ++i)
+            args << (rows > 0 ? QStringLiteral("Down") : QStringLiteral("Up"));
+        args << QStringLiteral("Return");
+        xdotool(args);
+    }
+
+    // ---- what the user sees and gets ---------------------------------------
+
+    QImage screenshot(const QString &path)
+    {
+        tool(QStringLiteral("import"), {QStringLiteral("-window"), m_window, path});
+        QImage image(path);
+        EXPECT_FALSE(image.isNull()) << "no screenshot in " << path.toStdString();
+        return image;
+    }
+
+    // The colour at a point of the window's content.
+    QRgb contentPixel(const QImage &shot, int x, int y) const { return shot.pixel(x, m_menuBarHeight + y); }
+
+    // The area of the fourteen Score fields, which every game repaints.
+    QImage scoreArea(const QImage &shot) const
+    {
+        return shot.copy(20, m_menuBarHeight + 150, 730, 320);
+    }
+
+    static QString artifact(const QString &name)
+    {
+        QDir().mkpath(QStringLiteral(ZENTORA_ARTIFACT_DIR));
+        return QDir(QStringLiteral(ZENTORA_ARTIFACT_DIR)).filePath(name);
+    }
+
+    static QDir appDir() { return QFileInfo(QStringLiteral(ZENTORA_APP_BINARY)).absoluteDir(); }
+
+    QStringList tallyFiles() const
+    {
+        if (m_userId.isEmpty())
+            return {};
+        return appDir().entryList({m_userId + QStringLiteral("-*.txt")}, QDir::Files);
+    }
+
+    // Waits until the tally file holds `lines` lines and returns its bytes.
+    QByteArray waitForTally(int lines)
+    {
+        QByteArray bytes;
+        const bool complete = waitFor(
+            [&] {
+                const QStringList files = tallyFiles();
+                if (files.size() != 1)
+                    return false;
+                QFile file(appDir().filePath(files.first()));
+                if (!file.open(QIODevice::ReadOnly))
+                    return false;
+                bytes = file.readAll();
+                return bytes.count('\n') >= lines;
+            },
+            10000);
+        EXPECT_TRUE(complete) << "the tally file did not reach " << lines << " lines; it holds:\n" << bytes.constData();
+        return bytes;
+    }
+
+    static QString shortDate(const QDate &date)
+    {
+        return QLocale::system().toString(date, QLocale::ShortFormat).replace(QLatin1Char('/'), QLatin1Char('-'));
+    }
+
+    static bool isColor(QRgb pixel, int r, int g, int b)
+    {
+        return qAbs(qRed(pixel) - r) < 40 && qAbs(qGreen(pixel) - g) < 40 && qAbs(qBlue(pixel) - b) < 40;
+    }
+
+    QTemporaryDir m_runtimeDir;
+    QProcess m_xvfb;
+    QProcess m_app;
+    QProcessEnvironment m_env;
+    QString m_display;
+    QString m_window;
+    QString m_userId;
+    int m_menuBarHeight = 0;
+};
+
+TEST_F(EndToEndTest, WholeTournamentThenShiftReplayAllIsSavedBesideTheBinary)
+{
+    // The window: its title, 850 pixels wide, and 650 pixels of content below
+    // the menu bar.
+    EXPECT_EQ(tool(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), m_window}).trimmed(), kTitle);
+    const QString info = windowInfo(m_window);
+    EXPECT_TRUE(info.contains(QStringLiteral("\"%1\"").arg(kTitle))) << info.toStdString();
+    ASSERT_EQ(infoField(info, "Width"), kContentWidth) << info.toStdString();
+    m_menuBarHeight = infoField(info, "Height") - kContentHeight;
+    ASSERT_GT(m_menuBarHeight, 0) << "no menu bar above the content: " << info.toStdString();
+    ASSERT_LT(m_menuBarHeight, 60) << "the content is not 650 high: " << info.toStdString();
+
+    // Team choice: teams 1 to 8 of the list in the eight team menus.
+    const char *teamMenus[] = {"PopupMenu1", "PopupMenu2", "PopupMenu3", "PopupMenu4",
+                               "PopupMenu5", "PopupMenu6", "PopupMenu7", "PopupMenu8"};
+    for (int n = 1; n <= 8; ++n)
+        pick(teamMenus[n - 1], n);
+    click("CheckBox1");
+    ASSERT_NO_FATAL_FAILURE(settle("the team choice and the first DONE"));
+
+    // Auburn's suggested strength 10 (row 9) down to 4 (row 3).
+    pick("PopupMenu9", -6);
+    click("CheckBox2");
+    ASSERT_NO_FATAL_FAILURE(settle("the strength change and the second DONE"));
+
+    // Each slot takes the first entry the pool still offers.
+    for (const char *slot : {"PopupMenu17", "PopupMenu18", "PopupMenu19", "PopupMenu20", "PopupMenu21",
+                             "PopupMenu22", "PopupMenu23", "PopupMenu24"})
+        pick(slot, 1);
+    ASSERT_NO_FATAL_FAILURE(settle("placing the eight slots"));
+
+    for (const char *play : {"PushButton1", "PushButton2", "PushButton3", "PushButton4", "PushButton5",
+                             "PushButton6", "PushButton7"})
+        click(play);
+    ASSERT_NO_FATAL_FAILURE(settle("the seven games"));
+
+    // After the first final: the content where the layout puts it, and the
+    // final's winner marked in orange in exactly one of its two Score fields.
+    const QImage first = screenshot(artifact(QStringLiteral("e2e_first_final.png")));
+    ASSERT_FALSE(first.isNull());
+    const ControlRow &pasta = layoutRow("RoundRectangle1");
+    const ControlRow &silver = layoutRow("RoundRectangle5");
+    EXPECT_TRUE(isColor(contentPixel(first, pasta.left, pasta.top + 60), 255, 0, 0)) << "Pasta Bowl's red frame";
+    EXPECT_TRUE(isColor(contentPixel(first, pasta.left + 60, pasta.top), 255, 0, 0)) << "Pasta Bowl's red frame";
+    EXPECT_TRUE(isColor(contentPixel(first, silver.left + 60, silver.top + silver.height - 1), 0, 0, 0))
+        << "Silver Bowl's black frame";
+    int orange = 0;
+    for (const char *field : {"TextField13", "TextField14"}) {
+        const ControlRow &row = layoutRow(field);
+        orange += isColor(contentPixel(first, row.left + row.width - 7, row.top + row.height / 2), 255, 152, 51);
+    }
+    EXPECT_EQ(orange, 1) << "the final's winner is not marked in exactly one Score field";
+
+    m_userId = QStringLiteral("e2e-%1-%2").arg(m_app.processId()).arg(QDateTime::currentMSecsSinceEpoch());
+    const QDate savedOn = QDate::currentDate();
+    click("TextField15");
+    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("10"), m_userId});
+    click("PushButton11");
+    ASSERT_NO_FATAL_FAILURE(settle("Save_List"));
+
+    const QByteArray once = waitForTally(10);
+    const QStringList files = tallyFiles();
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_TRUE(files.first() == m_userId + QLatin1Char('-') + shortDate(savedOn) + QStringLiteral(".txt") ||
+                files.first() == m_userId + QLatin1Char('-') + shortDate(QDate::currentDate()) + QStringLiteral(".txt"))
+        << files.first().toStdString();
+    std::vector<TallyBlock> blocks = parseTally(once);
+    ASSERT_EQ(blocks.size(), 1u);
+    const QStringList bowlOrder = {
+        QStringLiteral("Auburn (.9866)_4"),   QStringLiteral("Oregon (.9720)_10"),     QStringLiteral("TCU (.9102)_9"),
+        QStringLiteral("Stanford (.8365)_8"), QStringLiteral("Wisconsin (.8041)_8"),   QStringLiteral("Ohio State (.7660)_8"),
+        QStringLiteral("Oklahoma (.7297)_7"), QStringLiteral("Arkansas (.7274)_7")};
+    EXPECT_EQ(blocks[0].entries, bowlOrder);
+    EXPECT_EQ(blocks[0].total(), 1);
+    EXPECT_EQ(std::count(blocks[0].counts.begin(), blocks[0].counts.end(), 1), 1);
+
+    // ReplayAll with the shift key held: the tournament repeats by itself
+    // until a final finds the key up.
+    QElapsedTimer hold;
+    xdotool({QStringLiteral("keydown"), QStringLiteral("shift")});
+    hold.start();
+    click("PushButton10");
+    QThread::msleep(3250);
+    xdotool({QStringLiteral("keyup"), QStringLiteral("shift")});
+    const qint64 heldMs = hold.elapsed();
+
+    // The repetition has ended once the Score fields stay unchanged for
+    // longer than the gap between two of its steps.
+    QImage last = scoreArea(screenshot(artifact(QStringLiteral("e2e_replay.png"))));
+    QElapsedTimer unchanged;
+    unchanged.start();
+    ASSERT_TRUE(waitFor(
+        [&] {
+            const QImage now = scoreArea(screenshot(artifact(QStringLiteral("e2e_replay.png"))));
+            if (now != last) {
+                last = now;
+                unchanged.restart();
+            }
+            return unchanged.elapsed() > 3 * kTimerPeriodMs;
+        },
+        20000, 100))
+        << "the automatic replay did not stop after the shift key was released";
+
+    ASSERT_NO_FATAL_FAILURE(settle("the automatic replay"));
+    click("PushButton11");
+    ASSERT_NO_FATAL_FAILURE(settle("the second Save_List"));
+    blocks = parseTally(waitForTally(20));
+    ASSERT_EQ(blocks.size(), 2u);
+    EXPECT_EQ(blocks[1].entries, bowlOrder);
+    for (size_t i = 0; i < 8; ++i)
+        EXPECT_GE(blocks[1].counts[i], blocks[0].counts[i]) << "a running total went down in row " << i;
+    const std::set<int> automatic = finalsForHold(heldMs, 300);
+    EXPECT_GT(blocks[1].total(), 1);
+    EXPECT_TRUE(automatic.count(blocks[1].total() - 1))
+        << "the second block counts " << blocks[1].total() << " titles after the shift key was held for " << heldMs
+        << " ms, expected 1 + " << *automatic.begin() << " (or " << *automatic.rbegin() << ")";
+
+    // Quit from the keyboard ends the process cleanly.
+    xdotool(at(layoutRow("Label5")) + QStringList{QStringLiteral("key"), QStringLiteral("ctrl+q")});
+    ASSERT_TRUE(m_app.waitForFinished(20000)) << "Quit did not end the application";
+    EXPECT_EQ(m_app.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(m_app.exitCode(), 0) << m_app.readAll().constData();
+}
+
+} // namespace

@@ -1,0 +1,400 @@
+// Save_List: the tally file named after the cleaned user ID and the date,
+// its byte-exact blocks, and the saves that are refused or fail; the contact
+// label and the tally list's Open handler.
+#include "string_functions.h"
+#include "window_fixture.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QProcess>
+
+#include <unistd.h>
+
+namespace {
+
+std::string joined(const QStringList &texts)
+{
+    return texts.join(QLatin1Char('|')).toStdString();
+}
+
+const QString kNoId = QStringLiteral("Please enter your UserID first");
+
+// The tally rows in bowl order, as the first eight teams are placed.
+const char *const kEntries[8] = {"Auburn (.9866)_10",   "Oregon (.9720)_10",   "TCU (.9102)_9",
+                                 "Stanford (.8365)_8",  "Wisconsin (.8041)_8", "Ohio State (.7660)_8",
+                                 "Oklahoma (.7297)_7",  "Arkansas (.7274)_7"};
+
+// One saved block with `auburn` titles for Auburn and none for the others.
+QByteArray block(int auburn)
+{
+    QByteArray text = "TEAM (BCS#)_Strength\t|| Number of Wins\n";
+    for (int row = 0; row < 8; ++row)
+        text += QByteArray(kEntries[row]) + "\t|| " + QByteArray::number(row == 0 ? auburn : 0) + "\n";
+    return text + "==========\n";
+}
+
+// The date part of a tally file's name for `date`.
+QString dateText(const QDate &date)
+{
+    return QLocale::system().toString(date, QLocale::ShortFormat).replace(QLatin1Char('/'), QLatin1Char('-'));
+}
+
+// The window after a first tournament that Auburn (row 0) has won.
+class TallyFileTest : public MainWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        confirmTeamsAndStrengths();
+        placeAllSlots();
+        playAuburnWins();
+    }
+    // Plays all seven games with side A winning each, so Auburn is champion.
+    void playAuburnWins()
+    {
+        const int strengthLabels[3][2] = {{12, 13}, {17, 18}, {22, 23}};
+        for (int n = 1; n <= 7; ++n) {
+            int strength[2];
+            for (int side = 0; side < 2; ++side) {
+                strength[side] = n <= 4 ? Split(menu(15 + 2 * n + side)->Text(), QStringLiteral("_")).last().toInt()
+                                        : label(strengthLabels[n - 5][side])->Text().toInt();
+            }
+            platform.script.push_back(40);
+            for (int side = 0; side < 2; ++side) {
+                for (int i = 0; i < strength[side]; ++i)
+                    platform.script.push_back(i == 0 ? (side == 0 ? 30 : 20) : 2);
+            }
+            ASSERT_TRUE(button(n)->Enabled());
+            button(n)->Push();
+        }
+        ASSERT_TRUE(platform.scriptUsedUp());
+        ASSERT_TRUE(button(11)->Enabled());
+    }
+    void save(const QString &id)
+    {
+        field(15)->setText(id);
+        button(11)->Push();
+    }
+    QString fileName(const QString &cleanedId, const QDate &date)
+    {
+        return cleanedId + QLatin1Char('-') + dateText(date) + QStringLiteral(".txt");
+    }
+    QString path(const QString &name) { return QDir(platform.folder).filePath(name); }
+    QByteArray contents(const QString &name)
+    {
+        QFile file(path(name));
+        if (!file.open(QIODevice::ReadOnly))
+            return "(cannot open " + name.toUtf8() + ")";
+        return file.readAll();
+    }
+    // Every entry under the application's folder, folders included.
+    QStringList folderEntries()
+    {
+        QStringList entries;
+        QDirIterator it(platform.folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            entries << QDir(platform.folder).relativeFilePath(it.next());
+        entries.sort();
+        return entries;
+    }
+    QDate today() const { return platform.today.date(); }
+};
+
+TEST_F(TallyFileTest, EmptyIdAsksForTheIdAndWritesNothing)
+{
+    button(11)->Push();
+    EXPECT_EQ(joined(platform.messages), joined({kNoId}));
+    EXPECT_TRUE(button(11)->Enabled());
+    EXPECT_TRUE(folderEntries().isEmpty());
+    button(11)->Push();
+    EXPECT_EQ(joined(platform.messages), joined({kNoId, kNoId}));
+    EXPECT_TRUE(folderEntries().isEmpty());
+    EXPECT_EQ(field(15)->Text(), "");
+}
+
+TEST_F(TallyFileTest, IdIsCleanedShownAndNamesTheFileWithTheShortDate)
+{
+    save(QStringLiteral("a.b c:d_e"));
+    EXPECT_EQ(field(15)->Text(), "abc-d-e");
+    const QString name = fileName(QStringLiteral("abc-d-e"), today());
+    EXPECT_EQ(joined(folderEntries()), joined({name}));
+    EXPECT_EQ(contents(name), block(1));
+    EXPECT_FALSE(button(11)->Enabled());
+    EXPECT_TRUE(platform.messages.isEmpty());
+}
+
+TEST_F(TallyFileTest, IdWithoutCleanedCharactersIsUsedUnchanged)
+{
+    save(QStringLiteral("Coach-7"));
+    EXPECT_EQ(field(15)->Text(), "Coach-7");
+    EXPECT_EQ(joined(folderEntries()), joined({fileName(QStringLiteral("Coach-7"), today())}));
+}
+
+TEST_F(TallyFileTest, TwoSavesOnOneDayAppendTheSecondBlockToTheFirst)
+{
+    save(QStringLiteral("coach"));
+    const QString name = fileName(QStringLiteral("coach"), today());
+    EXPECT_EQ(contents(name), block(1));
+    // The button waits for the next final.
+    EXPECT_FALSE(button(11)->Enabled());
+    button(9)->Push();
+    playAuburnWins();
+    button(11)->Push();
+    EXPECT_EQ(contents(name), block(1) + block(2));
+    EXPECT_EQ(joined(folderEntries()), joined({name}));
+    EXPECT_TRUE(platform.messages.isEmpty());
+}
+
+TEST_F(TallyFileTest, AnotherDayOrAnotherIdStartsAnotherFile)
+{
+    save(QStringLiteral("coach"));
+    const QString first = fileName(QStringLiteral("coach"), today());
+
+    button(9)->Push();
+    playAuburnWins();
+    platform.today = platform.today.addDays(1);
+    button(11)->Push();
+    const QString nextDay = fileName(QStringLiteral("coach"), today());
+    ASSERT_NE(nextDay, first);
+
+    button(9)->Push();
+    playAuburnWins();
+    save(QStringLiteral("scout"));
+    const QString otherId = fileName(QStringLiteral("scout"), today());
+
+    QStringList expected = {first, nextDay, otherId};
+    expected.sort();
+    EXPECT_EQ(joined(folderEntries()), joined(expected));
+    EXPECT_EQ(contents(first), block(1));
+    EXPECT_EQ(contents(nextDay), block(2));
+    EXPECT_EQ(contents(otherId), block(3));
+}
+
+TEST_F(TallyFileTest, IdOfPointsAndBlanksAloneGivesANameBeginningWithAHyphen)
+{
+    save(QStringLiteral(". . ."));
+    EXPECT_EQ(field(15)->Text(), "");
+    const QString name = QLatin1Char('-') + dateText(today()) + QStringLiteral(".txt");
+    EXPECT_EQ(joined(folderEntries()), joined({name}));
+    EXPECT_EQ(contents(name), block(1));
+    EXPECT_TRUE(platform.messages.isEmpty());
+}
+
+TEST_F(TallyFileTest, NameOfExactly255BytesIsSaved)
+{
+    const int idBytes = 255 - int(fileName(QString(), today()).toUtf8().size());
+    const QString id(idBytes, QLatin1Char('x'));
+    save(id);
+    EXPECT_TRUE(platform.messages.isEmpty()) << joined(platform.messages);
+    EXPECT_EQ(contents(fileName(id, today())), block(1));
+    EXPECT_FALSE(button(11)->Enabled());
+}
+
+struct RefusedId
+{
+    const char *name;
+    QString id;
+    const char *folder = nullptr; // a subfolder that exists beforehand
+    friend void PrintTo(const RefusedId &c, std::ostream *os) { *os << c.name; }
+};
+
+class TallyFileRefusedIdTest : public TallyFileTest, public ::testing::WithParamInterface<RefusedId>
+{
+};
+
+// Regression: an ID holding "/" wrote outside the application's folder or
+// into a subfolder, and one too long for a file name failed silently.
+TEST_P(TallyFileRefusedIdTest, IsRefusedWithOneSentenceAndNothingWritten)
+{
+    const QString id = GetParam().id;
+    const QString outside = QStringLiteral("/tmp/x-") + dateText(today()) + QStringLiteral(".txt");
+    const bool outsideExisted = QFileInfo::exists(outside);
+    const QStringList before = GetParam().folder ? QStringList{QString::fromLatin1(GetParam().folder)} : QStringList();
+    if (GetParam().folder) {
+        ASSERT_TRUE(QDir(platform.folder).mkdir(QString::fromLatin1(GetParam().folder)));
+    }
+
+    save(id);
+
+    ASSERT_EQ(platform.messages.size(), 1);
+    const QString message = platform.messages.first();
+    EXPECT_NE(message, kNoId);
+    EXPECT_TRUE(message.endsWith(QLatin1Char('.'))) << message.toStdString();
+    EXPECT_FALSE(message.contains(QLatin1Char('\n')));
+    EXPECT_FALSE(message.chopped(1).contains(QLatin1String(". "))) << "one sentence: " << message.toStdString();
+    EXPECT_EQ(joined(folderEntries()), joined(before));
+    if (!outsideExisted) {
+        EXPECT_FALSE(QFileInfo::exists(outside));
+    }
+    EXPECT_TRUE(button(11)->Enabled());
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Ids, TallyFileRefusedIdTest, ::testing::Values(
+    RefusedId{"AbsolutePath",     QStringLiteral("/tmp/x")},
+    RefusedId{"Subfolder",        QStringLiteral("a/b"), "a"},
+    RefusedId{"Tab",              QStringLiteral("a\tb")},
+    RefusedId{"ControlCharacter", QStringLiteral("a\x01" "b")},
+    RefusedId{"Nul",              QStringLiteral("a") + QChar(0) + QStringLiteral("b")},
+    RefusedId{"Over255Bytes",     QString(300, QLatin1Char('x'))},
+    RefusedId{"Over255BytesUtf8", QString(126, QChar(0x00E9))}),
+    [](const ::testing::TestParamInfo<RefusedId> &info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST_F(TallyFileTest, NameThatIsAFolderIsReportedAndLeavesEarlierBlocksAlone)
+{
+    save(QStringLiteral("coach"));
+    const QString earlier = fileName(QStringLiteral("coach"), today());
+    button(9)->Push();
+    playAuburnWins();
+    platform.today = platform.today.addDays(1);
+    const QString name = fileName(QStringLiteral("coach"), today());
+    ASSERT_TRUE(QDir(platform.folder).mkdir(name));
+
+    button(11)->Push();
+
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_TRUE(platform.messages.first().contains(QLatin1String("folder"))) << platform.messages.first().toStdString();
+    EXPECT_TRUE(button(11)->Enabled());
+    EXPECT_TRUE(QFileInfo(path(name)).isDir());
+    EXPECT_TRUE(QDir(path(name)).isEmpty());
+    EXPECT_EQ(contents(earlier), block(1));
+
+    // Once the folder is gone the save can be tried again.
+    ASSERT_TRUE(QDir(platform.folder).rmdir(name));
+    button(11)->Push();
+    EXPECT_EQ(contents(name), block(2));
+    EXPECT_FALSE(button(11)->Enabled());
+}
+
+TEST_F(TallyFileTest, FullDiskIsReportedAndTheSaveCanBeTriedAgain)
+{
+    if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+        GTEST_SKIP() << "no /dev/full here";
+    const QString name = fileName(QStringLiteral("coach"), today());
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), path(name)));
+
+    save(QStringLiteral("coach"));
+
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_TRUE(platform.messages.first().contains(QLatin1String("space"), Qt::CaseInsensitive))
+        << platform.messages.first().toStdString();
+    EXPECT_TRUE(button(11)->Enabled());
+
+    ASSERT_TRUE(QFile::remove(path(name)));
+    button(11)->Push();
+    EXPECT_EQ(contents(name), block(1));
+    EXPECT_FALSE(button(11)->Enabled());
+    EXPECT_EQ(platform.messages.size(), 1);
+}
+
+TEST_F(TallyFileTest, FolderOrFileThatCannotBeWrittenIsReported)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind root";
+    save(QStringLiteral("coach"));
+    const QString existing = fileName(QStringLiteral("coach"), today());
+    ASSERT_TRUE(QFile::setPermissions(path(existing), QFile::ReadOwner));
+    button(9)->Push();
+    playAuburnWins();
+    button(11)->Push();
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_TRUE(button(11)->Enabled());
+    EXPECT_EQ(contents(existing), block(1));
+
+    // A new file in a folder that is not writable.
+    const QFile::Permissions folderPermissions = QFile::permissions(platform.folder);
+    ASSERT_TRUE(QFile::setPermissions(platform.folder, QFile::ReadOwner | QFile::ExeOwner));
+    save(QStringLiteral("scout"));
+    EXPECT_EQ(platform.messages.size(), 2);
+    EXPECT_TRUE(button(11)->Enabled());
+    QFile::setPermissions(platform.folder, folderPermissions);
+    EXPECT_FALSE(QFileInfo::exists(path(fileName(QStringLiteral("scout"), today()))));
+}
+
+// The slashes of a month/day/year short date turn into hyphens; the test
+// runs itself again under a locale whose short date has them.
+TEST_F(TallyFileTest, SlashesOfTheShortDateBecomeHyphens)
+{
+    const char *marker = "ZENTORA_TALLY_DATE_CHILD";
+    if (!qEnvironmentVariableIsSet(marker)) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QString::fromLatin1(marker), QStringLiteral("1"));
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+        env.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
+        QProcess child;
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--gtest_filter=TallyFileTest.SlashesOfTheShortDateBecomeHyphens")});
+        ASSERT_TRUE(child.waitForFinished(30000));
+        const QByteArray output = child.readAll();
+        EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+        EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
+        return;
+    }
+    const QString shortDate = QLocale::system().toString(today(), QLocale::ShortFormat);
+    ASSERT_TRUE(shortDate.contains(QLatin1Char('/'))) << shortDate.toStdString();
+    save(QStringLiteral("coach"));
+    const QString name = QStringLiteral("coach-") + QString(shortDate).replace(QLatin1Char('/'), QLatin1Char('-')) +
+                         QStringLiteral(".txt");
+    EXPECT_EQ(joined(folderEntries()), joined({name}));
+    EXPECT_EQ(contents(name), block(1));
+}
+
+// ---- the contact label and the list's Open handler ---------------------------------------
+
+QStringList windowState(Window1 *window)
+{
+    QStringList state;
+    for (Control *c : window->controls()) {
+        QString s = c->name();
+        if (auto *r = dynamic_cast<RectControl *>(c))
+            s += QStringLiteral(" en=%1 bold=%2 vis=%3").arg(r->Enabled()).arg(r->Bold()).arg(r->Visible());
+        if (auto *m = dynamic_cast<PopupMenu *>(c))
+            s += QStringLiteral(" row=%1 rows=%2").arg(m->ListIndex()).arg(m->ListCount());
+        if (auto *l = dynamic_cast<Label *>(c))
+            s += QStringLiteral(" text=") + l->Text();
+        if (auto *f = dynamic_cast<TextField *>(c))
+            s += QStringLiteral(" text=") + f->Text();
+        if (auto *b = dynamic_cast<CheckBox *>(c))
+            s += QStringLiteral(" value=%1").arg(b->Value());
+        if (auto *t = dynamic_cast<Timer *>(c))
+            s += QStringLiteral(" mode=%1").arg(t->Mode());
+        state << s;
+    }
+    Listbox *tally = window->Listbox1();
+    for (int row = 0; row < tally->ListCount(); ++row)
+        state << tally->Cell(row, 0) + QLatin1Char('=') + tally->Cell(row, 1);
+    return state;
+}
+
+TEST_F(TallyFileTest, ContactLabelMailsItsAddressAndChangesNothing)
+{
+    Label *contact = label(26);
+    const QString address = contact->Text();
+    EXPECT_TRUE(address.contains(QLatin1Char('@'))) << address.toStdString();
+    const QStringList before = windowState(w);
+
+    EXPECT_FALSE(contact->userMouseDown(12, 7));
+
+    EXPECT_EQ(joined(platform.urls), joined({QStringLiteral("mailto:") + address}));
+    EXPECT_EQ(joined(windowState(w)), joined(before));
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_TRUE(folderEntries().isEmpty());
+}
+
+TEST_F(TallyFileTest, ListOpenHandlerDoesNothing)
+{
+    const QStringList before = windowState(w);
+    w->Listbox1_Open(w->Listbox1());
+    EXPECT_EQ(joined(windowState(w)), joined(before));
+    EXPECT_TRUE(platform.messages.isEmpty());
+}
+
+} // namespace
