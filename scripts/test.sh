@@ -1,20 +1,65 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs the whole test suite.
-# Run as root on Debian from the project's folder; needs no display.
+# Installs what is missing, builds everything and runs the whole test suite
+# twice, in the normal build and under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and fuzzes the property-block decoder for a
+# minute. Run as root on Debian from the project's folder; needs no display
+# (the end-to-end test starts an Xvfb display of its own).
+#
+# Build folders: ZENTORA_BUILD_DIR (default build), ZENTORA_ASAN_DIR
+# (build-asan) and ZENTORA_FUZZ_DIR (build-fuzz).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev xvfb xdotool x11-apps imagemagick)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update
-  apt-get install -y --no-install-recommends "${missing[@]}" </dev/null
-fi
+packages=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev xvfb xdotool x11-apps x11-utils imagemagick
+          clang libclang-rt-dev)
+. scripts/install-missing.sh
+install_missing "${packages[@]}"
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)"
-QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --timeout 300
+build=${ZENTORA_BUILD_DIR:-build}
+asan=${ZENTORA_ASAN_DIR:-build-asan}
+fuzz=${ZENTORA_FUZZ_DIR:-build-fuzz}
+jobs=$(nproc)
+root=$(pwd)
+
+# The normal build: the application, the tests and the benchmarks (built,
+# not run: their figures are for people, not for a pass or a fail).
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" -j"$jobs"
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure --timeout 300 -j"$jobs" | tee "$build/ctest.log"
+
+# The fuzzer, built with clang, runs on one core while the sanitizer build
+# takes the others. Its seeds are the system's own blocks.
+cmake -S . -B "$fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DZENTORA_FUZZ=ON \
+  -DZENTORA_TESTS=OFF -DZENTORA_BENCHMARKS=OFF
+cmake --build "$fuzz" -j"$jobs" --target property_block_fuzz property_block_seeds
+rm -rf "$fuzz/corpus" "$fuzz/findings"
+mkdir -p "$fuzz/findings"
+"$fuzz/fuzz/property_block_seeds" "$fuzz/corpus" "$fuzz/names.dict"
+
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export ASAN_OPTIONS="detect_leaks=1"
+
+(cd "$fuzz/findings" && exec ../fuzz/property_block_fuzz -max_total_time=60 -dict=../names.dict \
+  -print_final_stats=1 ../corpus) >"$fuzz/fuzz.log" 2>&1 &
+fuzz_pid=$!
+trap 'kill "$fuzz_pid" 2>/dev/null || true' EXIT
+
+# The whole suite again under ASan and UBSan, leak checks included. A test
+# that measures resident memory is left out: ASan's quarantine keeps freed
+# memory resident on purpose.
+cmake -S . -B "$asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENTORA_SANITIZE=ON -DZENTORA_BENCHMARKS=OFF
+cmake --build "$asan" -j"$jobs"
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$asan" --output-on-failure --timeout 300 -j"$jobs" -E 'SteadyMemory'
+
+if ! wait "$fuzz_pid"; then
+  tail -n 80 "$fuzz/fuzz.log"
+  echo "The property-block fuzzer found a fault; the input is in $fuzz/findings." >&2
+  exit 1
+fi
+grep -E '^(Done|stat::)' "$fuzz/fuzz.log"
+
+# One closing line for the whole run, counted in the normal build.
+total=$(sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' "$build/ctest.log" | tail -n 1)
+skipped=$(grep -c '(Skipped)' "$build/ctest.log" || true)
+echo "summary: $((total - skipped)) passed, 0 failed, $skipped skipped"

@@ -116,8 +116,8 @@ protected:
                 << tool << " is not installed (packages xdotool, x11-utils, imagemagick)";
         }
         ASSERT_TRUE(m_runtimeDir.isValid());
-        startDisplay();
-        startApplication();
+        ASSERT_NO_FATAL_FAILURE(startDisplay());
+        ASSERT_NO_FATAL_FAILURE(startApplication());
     }
 
     void TearDown() override
