@@ -531,11 +531,6 @@ void Label::showStyle()
     text->setPalette(palette);
 }
 
-void Label::applyFont()
-{
-    RectControl::applyFont();
-}
-
 bool Label::userMouseDown(int x, int y)
 {
     if (!Enabled())
@@ -790,13 +785,13 @@ void Listbox::layoutColumns()
     for (int column = 0; column < m_columnCount; ++column) {
         int width = 0;
         if (column < widths.size()) {
-            QString spec = widths.at(column).trimmed();
-            if (spec.endsWith(QLatin1Char('%'))) {
+            QString widthText = widths.at(column).trimmed();
+            if (widthText.endsWith(QLatin1Char('%'))) {
                 // Bounded as a double first: a percentage may be anything.
-                const double share = available * spec.chopped(1).toDouble() / 100.0;
+                const double share = available * widthText.chopped(1).toDouble() / 100.0;
                 width = int(qBound(0.0, share, double(QWIDGETSIZE_MAX)));
             } else {
-                width = widgetExtent(spec.toInt());
+                width = widgetExtent(widthText.toInt());
             }
         }
         if (column == m_columnCount - 1)

@@ -217,7 +217,6 @@ public:
 protected:
     void applyDesignProperty(const QByteArray &name, const PropertyValue &value) override;
     QWidget *createWidget(QWidget *parent) override;
-    void applyFont() override;
 
 private:
     void showText();

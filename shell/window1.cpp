@@ -143,7 +143,7 @@ void Window1::createControlRange(int first, int last)
         const ControlRow &row = window1Layout()[size_t(i)];
         const bool timer = isTimerRow(row);
         const QString controlClass = timer ? QStringLiteral("Timer") : QString::fromLatin1(row.cls);
-        ControlSpec spec{QString::fromLatin1(row.cls),
+        ControlPlan plan{QString::fromLatin1(row.cls),
                          QString::fromLatin1(row.name),
                          timer ? QStringLiteral("Timer") : QStringLiteral("RectControl"),
                          row.textSize,
@@ -151,11 +151,11 @@ void Window1::createControlRange(int first, int last)
                          window1ControlBlock(i),
                          {}};
         for (const QString &event : QString::fromLatin1(row.events).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            spec.handlers.push_back({spec.name + QLatin1Char('_') + event,
+            plan.handlers.push_back({plan.name + QLatin1Char('_') + event,
                                      timer ? EventNumber::TimerAction : eventNumber(event),
                                      handlerSignature(controlClass)});
         }
-        buildControl(this, self, spec);
+        buildControl(this, self, plan);
     }
 }
 

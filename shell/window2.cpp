@@ -119,20 +119,20 @@ void Window2::CreateControls0()
 {
     const ClassInfo *self = Lookup();
     const QString rect = QStringLiteral("RectControl");
-    const auto labelSpec = [&](const char *name, std::vector<HandlerSpec> handlers) {
+    const auto labelPlan = [&](const char *name, std::vector<HandlerPlan> handlers) {
         const QString n = QString::fromLatin1(name);
-        return ControlSpec{QStringLiteral("Label"), n, rect, label(n).textSize, true, window2ControlBlock(n),
+        return ControlPlan{QStringLiteral("Label"), n, rect, label(n).textSize, true, window2ControlBlock(n),
                            std::move(handlers)};
     };
-    buildControl(this, self, labelSpec("Label1", {}));
-    buildControl(this, self, labelSpec("Label2", {}));
+    buildControl(this, self, labelPlan("Label1", {}));
+    buildControl(this, self, labelPlan("Label2", {}));
     buildControl(this, self,
-                 ControlSpec{QStringLiteral("PushButton"), QStringLiteral("PushButton1"), rect, 0, true,
+                 ControlPlan{QStringLiteral("PushButton"), QStringLiteral("PushButton1"), rect, 0, true,
                              window2ControlBlock(QStringLiteral("PushButton1")),
                              {{QStringLiteral("PushButton1_Action"), EventNumber::Action,
                                QStringLiteral("( PushButton )")}}});
     buildControl(this, self,
-                 labelSpec("Label3", {{QStringLiteral("Label3_MouseDown"), EventNumber::MouseDown,
+                 labelPlan("Label3", {{QStringLiteral("Label3_MouseDown"), EventNumber::MouseDown,
                                        QStringLiteral("( Label, Int32, Int32 ) as Boolean")}}));
 }
 

@@ -111,10 +111,10 @@ void Window3::CreateControls0()
     const ClassInfo *self = Lookup();
     const QString rect = QStringLiteral("RectControl");
     buildControl(this, self,
-                 ControlSpec{QStringLiteral("TextArea"), QStringLiteral("TextArea1"), rect, 0, true,
+                 ControlPlan{QStringLiteral("TextArea"), QStringLiteral("TextArea1"), rect, 0, true,
                              window3ControlBlock(QStringLiteral("TextArea1")), {}});
     buildControl(this, self,
-                 ControlSpec{QStringLiteral("PushButton"), QStringLiteral("PushButton1"), rect, 0, true,
+                 ControlPlan{QStringLiteral("PushButton"), QStringLiteral("PushButton1"), rect, 0, true,
                              window3ControlBlock(QStringLiteral("PushButton1")),
                              {{QStringLiteral("PushButton1_Action"), EventNumber::Action,
                                QStringLiteral("( PushButton )")}}});

@@ -9,7 +9,7 @@
 
 // A handler to attach to a new control: the window's operation, the event's
 // number and the delegate's signature text.
-struct HandlerSpec
+struct HandlerPlan
 {
     QString member;
     int eventNumber;
@@ -17,7 +17,7 @@ struct HandlerSpec
 };
 
 // One control as its window's creation routine builds it.
-struct ControlSpec
+struct ControlPlan
 {
     QString cls;      // class to make it from
     QString name;     // name it is registered under
@@ -25,13 +25,13 @@ struct ControlSpec
     double textSize;  // 0: none set
     bool textUnit;    // whether the control shows text (its text unit is set)
     QByteArray block; // its property block
-    std::vector<HandlerSpec> handlers;
+    std::vector<HandlerPlan> handlers;
 };
 
 // Builds one control in its steps: a new object of its class, registered
 // under its name, then — each time fetched again by name — its font size,
 // text unit, property block and handlers (held weakly).
-void buildControl(Window *window, const ClassInfo *windowClass, const ControlSpec &spec);
+void buildControl(Window *window, const ClassInfo *windowClass, const ControlPlan &plan);
 
 // The open window of class W, or a newly built one.
 template <class W> W *implicitInstance()

@@ -5,6 +5,7 @@
 #include "services.h"
 #include "string_functions.h"
 #include "window_fixture.h"
+#include "window_state.h"
 
 #include <cmath>
 #include <vector>
@@ -139,15 +140,6 @@ const Color kOrange = RGB(255, 152, 51);
 const Color kWhite = RGB(255, 255, 255);
 
 // A list as one line, so that a failure shows its texts.
-std::string joined(const QStringList &texts)
-{
-    return texts.join(QLatin1Char('|')).toStdString();
-}
-
-QString colorText(Color c)
-{
-    return QStringLiteral("RGB(%1,%2,%3)").arg(c.red).arg(c.green).arg(c.blue);
-}
 
 // The Score fields of the game that Play button n plays (index n), and for
 // the later games the strength labels of its two slots.
@@ -217,29 +209,7 @@ protected:
             cells << w->Listbox1()->Cell(row, column);
         return cells;
     }
-    // What a user can see of every control, and the window's properties.
-    QStringList windowState()
-    {
-        QStringList state;
-        for (Control *c : w->controls()) {
-            QString s = c->name();
-            if (auto *r = dynamic_cast<RectControl *>(c))
-                s += QStringLiteral(" en=%1 bold=%2").arg(r->Enabled()).arg(r->Bold());
-            if (auto *m = dynamic_cast<PopupMenu *>(c))
-                s += QStringLiteral(" row=%1 rows=%2").arg(m->ListIndex()).arg(m->ListCount());
-            if (auto *l = dynamic_cast<Label *>(c))
-                s += QStringLiteral(" text=") + l->Text();
-            if (auto *f = dynamic_cast<TextField *>(c))
-                s += QStringLiteral(" text=") + f->Text() + QLatin1Char(' ') + colorText(f->BackColor());
-            if (auto *b = dynamic_cast<CheckBox *>(c))
-                s += QStringLiteral(" value=%1").arg(b->Value());
-            if (auto *t = dynamic_cast<Timer *>(c))
-                s += QStringLiteral(" mode=%1").arg(t->Mode());
-            state << s;
-        }
-        state << tallyColumn(0) << tallyColumn(1) << w->team << QString::number(w->listit);
-        return state;
-    }
+    QStringList windowState() { return ::windowState(w); }
 };
 
 // Teams 1 to 8 with their suggested strengths, placed in team-menu order:

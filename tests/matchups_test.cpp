@@ -2,20 +2,11 @@
 // from the pool, the Score fields and Play buttons they open, and a whole
 // tournament played by hand from a fresh window.
 #include "window_fixture.h"
+#include "window_state.h"
 
 #include <functional>
 
 namespace {
-
-std::string joined(const QStringList &texts)
-{
-    return texts.join(QLatin1Char('|')).toStdString();
-}
-
-QString colorText(Color c)
-{
-    return QStringLiteral("RGB(%1,%2,%3)").arg(c.red).arg(c.green).arg(c.blue);
-}
 
 // The pool as the strength step leaves it (teams 1 to 8, suggested strengths).
 const QStringList kEntries = {"Auburn (.9866)_10",   "Oregon (.9720)_10",   "TCU (.9102)_9",

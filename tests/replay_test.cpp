@@ -1,6 +1,7 @@
 // Replay, the automatic replay on the three timers (fired by the test), the
 // shift-key repetition, Restart at any moment, and a long automatic soak.
 #include "window_fixture.h"
+#include "window_state.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -11,16 +12,6 @@
 #include <fstream>
 
 namespace {
-
-std::string joined(const QStringList &texts)
-{
-    return texts.join(QLatin1Char('|')).toStdString();
-}
-
-QString colorText(Color c)
-{
-    return QStringLiteral("RGB(%1,%2,%3)").arg(c.red).arg(c.green).arg(c.blue);
-}
 
 const QString kOrange = QStringLiteral("RGB(255,152,51)");
 const QString kWhite = QStringLiteral("RGB(255,255,255)");
@@ -43,32 +34,6 @@ long residentBytes()
     long size = 0, resident = 0;
     statm >> size >> resident;
     return resident * sysconf(_SC_PAGESIZE);
-}
-
-// Everything a user can see of a main window, with its timers.
-QStringList windowState(Window1 *window)
-{
-    QStringList state;
-    for (Control *c : window->controls()) {
-        QString s = c->name();
-        if (auto *r = dynamic_cast<RectControl *>(c))
-            s += QStringLiteral(" en=%1 bold=%2").arg(r->Enabled()).arg(r->Bold());
-        if (auto *m = dynamic_cast<PopupMenu *>(c))
-            s += QStringLiteral(" row=%1 rows=%2").arg(m->ListIndex()).arg(m->ListCount());
-        if (auto *l = dynamic_cast<Label *>(c))
-            s += QStringLiteral(" text=") + l->Text();
-        if (auto *f = dynamic_cast<TextField *>(c))
-            s += QStringLiteral(" text=") + f->Text() + QLatin1Char(' ') + colorText(f->BackColor());
-        if (auto *b = dynamic_cast<CheckBox *>(c))
-            s += QStringLiteral(" value=%1").arg(b->Value());
-        if (auto *t = dynamic_cast<Timer *>(c))
-            s += QStringLiteral(" mode=%1").arg(t->Mode());
-        state << s;
-    }
-    Listbox *tally = window->Listbox1();
-    for (int row = 0; row < tally->ListCount(); ++row)
-        state << tally->Cell(row, 0) + QLatin1Char('=') + tally->Cell(row, 1);
-    return state;
 }
 
 class ReplayTest : public MainWindowTest

@@ -3,6 +3,7 @@
 // label and the tally list's Open handler.
 #include "string_functions.h"
 #include "window_fixture.h"
+#include "window_state.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -14,11 +15,6 @@
 #include <unistd.h>
 
 namespace {
-
-std::string joined(const QStringList &texts)
-{
-    return texts.join(QLatin1Char('|')).toStdString();
-}
 
 const QString kNoId = QStringLiteral("Please enter your UserID first");
 
@@ -348,31 +344,6 @@ TEST_F(TallyFileTest, SlashesOfTheShortDateBecomeHyphens)
 }
 
 // ---- the contact label and the list's Open handler ---------------------------------------
-
-QStringList windowState(Window1 *window)
-{
-    QStringList state;
-    for (Control *c : window->controls()) {
-        QString s = c->name();
-        if (auto *r = dynamic_cast<RectControl *>(c))
-            s += QStringLiteral(" en=%1 bold=%2 vis=%3").arg(r->Enabled()).arg(r->Bold()).arg(r->Visible());
-        if (auto *m = dynamic_cast<PopupMenu *>(c))
-            s += QStringLiteral(" row=%1 rows=%2").arg(m->ListIndex()).arg(m->ListCount());
-        if (auto *l = dynamic_cast<Label *>(c))
-            s += QStringLiteral(" text=") + l->Text();
-        if (auto *f = dynamic_cast<TextField *>(c))
-            s += QStringLiteral(" text=") + f->Text();
-        if (auto *b = dynamic_cast<CheckBox *>(c))
-            s += QStringLiteral(" value=%1").arg(b->Value());
-        if (auto *t = dynamic_cast<Timer *>(c))
-            s += QStringLiteral(" mode=%1").arg(t->Mode());
-        state << s;
-    }
-    Listbox *tally = window->Listbox1();
-    for (int row = 0; row < tally->ListCount(); ++row)
-        state << tally->Cell(row, 0) + QLatin1Char('=') + tally->Cell(row, 1);
-    return state;
-}
 
 TEST_F(TallyFileTest, ContactLabelMailsItsAddressAndChangesNothing)
 {
