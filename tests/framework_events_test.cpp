@@ -4,6 +4,7 @@
 #include "fake_platform.h"
 #include "property_block.h"
 #include "window1.h"
+#include "window_fixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -70,15 +71,7 @@ private:
 class FrameworkEventsTest : public ::testing::Test
 {
 protected:
-    void TearDown() override
-    {
-        for (Window *open : OpenWindows())
-            open->Close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_FALSE(Dispatcher::hasPendingException());
-        Dispatcher::takePendingException();
-        EXPECT_EQ(Dispatcher::depth(), 0);
-    }
+    void TearDown() override { releaseWindowsAfterTest(); }
 
     template <class T> T *add(const char *cls, const char *name)
     {

@@ -6,20 +6,25 @@
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
+// Closes and releases every window a test left open, and checks that no
+// handler's exception was left behind and no handler is still running.
+inline void releaseWindowsAfterTest()
+{
+    for (Window *open : OpenWindows())
+        open->Close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(Dispatcher::hasPendingException());
+    Dispatcher::takePendingException();
+    EXPECT_EQ(Dispatcher::depth(), 0);
+}
+
 // A fresh main window on the fake desktop for each test; every window the
 // test leaves open is released afterwards.
 class MainWindowTest : public ::testing::Test
 {
 protected:
     void SetUp() override { w = Window1::Window1_(); }
-    void TearDown() override
-    {
-        for (Window *open : OpenWindows())
-            open->Close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_FALSE(Dispatcher::hasPendingException());
-        Dispatcher::takePendingException();
-    }
+    void TearDown() override { releaseWindowsAfterTest(); }
 
     PopupMenu *menu(int n) { return Window1::control<PopupMenu>(w, name("PopupMenu", n)); }
     TextField *field(int n) { return Window1::control<TextField>(w, name("TextField", n)); }
