@@ -1,6 +1,5 @@
 // The bowl game that all seven Play buttons run, with the semi-finals, the
 // final and the title tally.
-#include "bowl_game.h"
 #include "window1.h"
 
 #include "services.h"
@@ -67,9 +66,9 @@ QString takeLast(QStringList &pieces)
     return pieces.takeLast();
 }
 
-} // namespace
-
-qint32 bracket::drawScore(Random &generator, qint32 strength, qint32 ceiling)
+// A side's score: the best of `strength` draws from 2 to the ceiling (0 when
+// the strength is 0 or less).
+qint32 drawScore(Random &generator, qint32 strength, qint32 ceiling)
 {
     qint32 score = 0;
     for (qint32 i = 0; i < strength; ++i) {
@@ -79,8 +78,6 @@ qint32 bracket::drawScore(Random &generator, qint32 strength, qint32 ceiling)
     }
     return score;
 }
-
-namespace {
 
 // Plays the bowl whose Play button is `me`.
 void playBowl(Window1 *w, PushButton *me, const Bowl &bowl)
@@ -109,8 +106,15 @@ void playBowl(Window1 *w, PushButton *me, const Bowl &bowl)
         b.name = Window1::control<Label>(w, bowl.sideB)->Text();
     }
 
-    const qint32 scoreA = bracket::drawScore(generatorA, a.strength, ceiling);
-    const qint32 scoreB = bracket::drawScore(generatorB, b.strength, ceiling);
+    // Two sides that cannot score would tie for ever, each tie nesting a new
+    // game; such a game is not played.
+    if (a.strength < 1 && b.strength < 1) {
+        MsgBox(QStringLiteral("This game can not be played because neither team has a strength of 1 or more."));
+        return;
+    }
+
+    const qint32 scoreA = drawScore(generatorA, a.strength, ceiling);
+    const qint32 scoreB = drawScore(generatorB, b.strength, ceiling);
 
     QString champion;
     bool decided = false;

@@ -1,7 +1,8 @@
 #include "string_functions.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <limits>
 
 QStringList Split(const QString &text, const QString &separator)
 {
@@ -53,14 +54,18 @@ QString ReplaceAll(const QString &text, const QString &find, const QString &repl
 
 double Val(const QString &text)
 {
-    // Longest prefix of the form [blanks][sign]digits[.digits][e[sign]digits].
+    // Longest prefix of the form [blanks][sign]digits[.digits][e[sign]digits],
+    // read with "." as the decimal point whatever the desktop's number format.
     int i = 0;
     const int n = int(text.size());
     while (i < n && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
         ++i;
-    const int start = i;
-    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
+    bool negative = false;
+    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
+        negative = text[i] == QLatin1Char('-');
         ++i;
+    }
+    const int start = i;
     int digits = 0;
     while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
         ++i;
@@ -76,19 +81,28 @@ double Val(const QString &text)
     if (digits == 0)
         return 0.0;
     int end = i;
+    bool tiny = false; // a negative exponent: out of range means too small
     if (i < n && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
         int j = i + 1;
-        if (j < n && (text[j] == QLatin1Char('+') || text[j] == QLatin1Char('-')))
+        const bool minus = j < n && text[j] == QLatin1Char('-');
+        if (j < n && (text[j] == QLatin1Char('+') || minus))
             ++j;
         int expDigits = 0;
         while (j < n && text[j].isDigit() && text[j].unicode() < 128) {
             ++j;
             ++expDigits;
         }
-        if (expDigits > 0)
+        if (expDigits > 0) {
             end = j;
+            tiny = minus;
+        }
     }
-    return std::strtod(text.mid(start, end - start).toLatin1().constData(), nullptr);
+    const QByteArray number = text.mid(start, end - start).toLatin1();
+    double value = 0.0;
+    const std::from_chars_result read = std::from_chars(number.constData(), number.constData() + number.size(), value);
+    if (read.ec == std::errc::result_out_of_range)
+        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+    return negative ? -value : value;
 }
 
 QString Str(int value)
@@ -108,9 +122,7 @@ QString Str(double value)
     if (std::isinf(value))
         return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
     if (value == std::floor(value)) {
-        char buffer[400];
-        std::snprintf(buffer, sizeof buffer, "%.0f", value);
-        QString whole = QString::fromLatin1(buffer);
+        const QString whole = QString::number(value, 'f', 0);
         return whole == QLatin1String("-0") ? QStringLiteral("0") : whole;
     }
     return QString::number(value, 'g', 15);

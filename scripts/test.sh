@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs the whole test suite
 # twice, in the normal build and under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and fuzzes the property-block decoder for a
-# minute. Run as root on Debian from the project's folder; needs no display
+# UndefinedBehaviorSanitizer with a German desktop language, and fuzzes the
+# property-block decoder for a minute. Run as root on Debian from the project's folder; needs no display
 # (the end-to-end test starts an Xvfb display of its own).
 #
 # Build folders: ZENTORA_BUILD_DIR (default build), ZENTORA_ASAN_DIR
@@ -11,9 +11,16 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev xvfb xdotool x11-apps x11-utils imagemagick
-          clang libclang-rt-dev)
+          clang libclang-rt-dev locales)
 . scripts/install-missing.sh
 install_missing "${packages[@]}"
+
+# A desktop language whose numbers use a decimal comma: one test switches to
+# it, and the sanitizer run below runs the whole suite under it.
+comma_locale=de_DE.UTF-8
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+  localedef -i de_DE -f UTF-8 "$comma_locale"
+fi
 
 build=${ZENTORA_BUILD_DIR:-build}
 asan=${ZENTORA_ASAN_DIR:-build-asan}
@@ -45,12 +52,13 @@ export ASAN_OPTIONS="detect_leaks=1"
 fuzz_pid=$!
 trap 'kill "$fuzz_pid" 2>/dev/null || true' EXIT
 
-# The whole suite again under ASan and UBSan, leak checks included. A test
-# that measures resident memory is left out: ASan's quarantine keeps freed
-# memory resident on purpose.
+# The whole suite again under ASan and UBSan, leak checks included, on a
+# German desktop. A test that measures resident memory is left out: ASan's
+# quarantine keeps freed memory resident on purpose.
 cmake -S . -B "$asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENTORA_SANITIZE=ON -DZENTORA_BENCHMARKS=OFF
 cmake --build "$asan" -j"$jobs"
-QT_QPA_PLATFORM=offscreen ctest --test-dir "$asan" --output-on-failure --timeout 300 -j"$jobs" -E 'SteadyMemory'
+LANG=$comma_locale LC_ALL= QT_QPA_PLATFORM=offscreen \
+  ctest --test-dir "$asan" --output-on-failure --timeout 300 -j"$jobs" -E 'SteadyMemory'
 
 if ! wait "$fuzz_pid"; then
   tail -n 80 "$fuzz/fuzz.log"

@@ -1,63 +1,18 @@
-// The bowl game: its odds over many seeded games, and the seven Play buttons
-// with the semi-finals, the final and the title tally, played through the
-// main window.
-#include "bowl_game.h"
+// The bowl game, played through the main window's Play buttons: its odds
+// over many games and what each run draws, and the seven games with the
+// semi-finals, the final and the title tally.
 #include "services.h"
 #include "string_functions.h"
 #include "window_fixture.h"
 #include "window_state.h"
 
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace {
 
-// ---- the odds ------------------------------------------------------------------
-
-struct Outcome
-{
-    long games = 0;    // decided games
-    long winsA = 0;
-    long attempts = 0; // every game drawn, ties included
-    long ties = 0;
-    long outOfRange = 0; // a score below 2 or above its ceiling
-    long lowWinners = 0; // a winning score below 3
-    int lowestCeiling = 99;
-    int highestCeiling = 0;
-};
-
-// Plays `games` games as a Play handler does: per attempt three new
-// generators (side A, side B, ceiling), the ceiling from 25 to 55 unless one
-// is fixed, all of A's draws before B's, and a tie drawn again anew.
-Outcome playGames(int strengthA, int strengthB, long games, int fixedCeiling = 0)
-{
-    Outcome o;
-    while (o.games < games) {
-        Random a;
-        Random b;
-        Random c;
-        const int ceiling = fixedCeiling ? fixedCeiling : c.InRange(25, 55);
-        const qint32 scoreA = bracket::drawScore(a, strengthA, ceiling);
-        const qint32 scoreB = bracket::drawScore(b, strengthB, ceiling);
-        ++o.attempts;
-        o.lowestCeiling = qMin(o.lowestCeiling, ceiling);
-        o.highestCeiling = qMax(o.highestCeiling, ceiling);
-        for (qint32 score : {scoreA, scoreB}) {
-            if (score < 2 || score > ceiling)
-                ++o.outOfRange;
-        }
-        if (scoreA == scoreB) {
-            ++o.ties;
-            continue;
-        }
-        ++o.games;
-        if (scoreA > scoreB)
-            ++o.winsA;
-        if (qMax(scoreA, scoreB) < 3)
-            ++o.lowWinners;
-    }
-    return o;
-}
+// ---- the odds, through the China Bowl's real Play button ---------------------------
 
 // Five standard errors of a rate estimated from n games, plus half the last
 // digit of the stated figure (given to 0.1 %).
@@ -66,7 +21,15 @@ double tolerance(double rate, long n)
     return 5.0 * std::sqrt(rate * (1.0 - rate) / double(n)) + 0.0005;
 }
 
-constexpr long kGames = 200000;
+constexpr long kGames = 100000;
+
+struct Outcome
+{
+    long games = 0;      // presses, each one decided game
+    long winsA = 0;
+    long attempts = 0;   // every game drawn, ties included
+    long outOfRange = 0; // a Score field outside 2..55, or a winning score below 3
+};
 
 struct OddsRow
 {
@@ -78,26 +41,68 @@ struct OddsRow
     friend void PrintTo(const OddsRow &c, std::ostream *os) { *os << c.name; }
 };
 
-class BowlOddsTest : public ::testing::TestWithParam<OddsRow>
+// The China Bowl of a fresh window, its two slots filled by hand with the
+// strengths under test, pressed again and again: the program's own handler
+// draws every game.
+class ChinaBowlTest : public MainWindowTest
 {
 protected:
-    FakePlatform platform;
+    void seatChinaBowl(int strengthA, int strengthB)
+    {
+        label(10)->setText(QStringLiteral("Side A"));
+        label(11)->setText(QStringLiteral("Side B"));
+        label(12)->setText(Str(strengthA));
+        label(13)->setText(Str(strengthB));
+    }
+    // Presses the China Bowl's Play button once; false if it did not end in
+    // one decided game.
+    bool press()
+    {
+        button(5)->setEnabled(true);
+        button(5)->Push();
+        bool okA = false, okB = false;
+        scoreA = field(9)->Text().toInt(&okA);
+        scoreB = field(10)->Text().toInt(&okB);
+        return okA && okB && scoreA != scoreB && !button(5)->Enabled();
+    }
+    Outcome play(long games)
+    {
+        Outcome o;
+        const long generatorsBefore = platform.generatorsMade;
+        for (; o.games < games; ++o.games) {
+            if (!press()) {
+                ADD_FAILURE() << "press " << o.games << " gave " << scoreA << " to " << scoreB;
+                break;
+            }
+            if (scoreA > scoreB)
+                ++o.winsA;
+            if (qMin(scoreA, scoreB) < 2 || qMax(scoreA, scoreB) > 55 || qMax(scoreA, scoreB) < 3)
+                ++o.outOfRange;
+        }
+        o.attempts = (platform.generatorsMade - generatorsBefore) / 3;
+        return o;
+    }
+    int scoreA = 0;
+    int scoreB = 0;
+};
+
+class BowlOddsTest : public ChinaBowlTest, public ::testing::WithParamInterface<OddsRow>
+{
 };
 
 TEST_P(BowlOddsTest, WinsAndTiesMatchTheStatedFigures)
 {
     const OddsRow row = GetParam();
-    const Outcome o = playGames(row.strengthA, row.strengthB, kGames);
+    seatChinaBowl(row.strengthA, row.strengthB);
+    const Outcome o = play(kGames);
     const double winsA = double(o.winsA) / double(o.games);
     EXPECT_NEAR(winsA, row.winsA, tolerance(row.winsA, o.games));
     if (row.ties >= 0) {
-        const double ties = double(o.ties) / double(o.attempts);
+        const double ties = double(o.attempts - o.games) / double(o.attempts);
         EXPECT_NEAR(ties, row.ties, tolerance(row.ties, o.attempts));
     }
     EXPECT_EQ(o.outOfRange, 0);
-    EXPECT_EQ(o.lowWinners, 0);
-    EXPECT_EQ(o.lowestCeiling, 25);
-    EXPECT_EQ(o.highestCeiling, 55);
+    EXPECT_TRUE(platform.messages.isEmpty());
 }
 
 // clang-format off
@@ -111,27 +116,96 @@ INSTANTIATE_TEST_SUITE_P(Strengths, BowlOddsTest, ::testing::Values(
     [](const ::testing::TestParamInfo<OddsRow> &info) { return std::string(info.param.name); });
 // clang-format on
 
-TEST(BowlOddsCeilingTest, TiesAtCeiling25WithBothStrengths10)
+TEST_F(ChinaBowlTest, TiesAtCeiling25WithBothStrengths10)
 {
-    FakePlatform platform;
-    const Outcome o = playGames(10, 10, kGames, 25);
-    const double ties = double(o.ties) / double(o.attempts);
+    // Every ceiling drawn is 25; the other draws stay random.
+    platform.answer = [](int low, int high) -> std::optional<int> {
+        return low == 25 && high == 55 ? std::optional<int>(25) : std::nullopt;
+    };
+    seatChinaBowl(10, 10);
+    const Outcome o = play(kGames);
+    const double ties = double(o.attempts - o.games) / double(o.attempts);
     EXPECT_NEAR(ties, 0.216, tolerance(0.216, o.attempts));
     EXPECT_EQ(o.outOfRange, 0);
 }
 
-TEST(BowlDrawScoreTest, BestOfStrengthDrawsAndNoneForStrengthZeroOrLess)
+// What each run of a press draws, seen through the platform: three new
+// generators in the order side A, side B, ceiling; the ceiling drawn once
+// from 25 to 55 (both ends reached over many games); as many draws from 2 to
+// the ceiling on side A's generator as its strength, then side B's on its
+// own; and the Score fields show the best draw of each side of the run that
+// decided the game.
+TEST_F(ChinaBowlTest, EachRunDrawsItsCeilingAndBothSidesOnTheirOwnGenerators)
 {
-    FakePlatform platform;
-    Random generator;
-    platform.scriptDraws({7, 31, 12, 31, 5});
-    EXPECT_EQ(bracket::drawScore(generator, 5, 40), 31);
-    EXPECT_TRUE(platform.scriptUsedUp());
-    platform.scriptDraws({9});
-    EXPECT_EQ(bracket::drawScore(generator, 0, 40), 0);
-    EXPECT_EQ(bracket::drawScore(generator, -3, 40), 0);
-    EXPECT_EQ(platform.script.size(), 1u);
-    EXPECT_EQ(bracket::drawScore(generator, 1, 40), 9);
+    seatChinaBowl(3, 7);
+    platform.logging = true;
+    int lowestCeiling = 99, highestCeiling = 0;
+    for (int game = 0; game < 3000; ++game) {
+        const size_t first = platform.log.size();
+        ASSERT_TRUE(press()) << "game " << game;
+        const size_t made = platform.log.size() - first;
+        ASSERT_TRUE(made > 0 && made % 3 == 0) << made << " generators in game " << game;
+        for (size_t run = first; run < platform.log.size(); run += 3) {
+            const auto &sideA = platform.log[run].draws;
+            const auto &sideB = platform.log[run + 1].draws;
+            const auto &ceiling = platform.log[run + 2].draws;
+            ASSERT_EQ(ceiling.size(), 1u) << "game " << game;
+            ASSERT_EQ(ceiling[0].low, 25);
+            ASSERT_EQ(ceiling[0].high, 55);
+            const int top = ceiling[0].value;
+            lowestCeiling = qMin(lowestCeiling, top);
+            highestCeiling = qMax(highestCeiling, top);
+            ASSERT_EQ(sideA.size(), 3u) << "game " << game;
+            ASSERT_EQ(sideB.size(), 7u) << "game " << game;
+            long sequence = ceiling[0].sequence;
+            int bestA = 0, bestB = 0;
+            for (const auto *side : {&sideA, &sideB}) {
+                for (const FakePlatform::Draw &d : *side) {
+                    ASSERT_EQ(d.low, 2);
+                    ASSERT_EQ(d.high, top);
+                    ASSERT_GT(d.sequence, sequence) << "a draw out of order in game " << game;
+                    sequence = d.sequence;
+                    int &best = side == &sideA ? bestA : bestB;
+                    best = qMax(best, d.value);
+                }
+            }
+            const bool decided = run + 3 == platform.log.size();
+            ASSERT_EQ(bestA == bestB, !decided) << "game " << game;
+            if (decided) {
+                EXPECT_EQ(scoreA, bestA);
+                EXPECT_EQ(scoreB, bestB);
+            }
+        }
+        platform.log.clear();
+    }
+    EXPECT_EQ(lowestCeiling, 25);
+    EXPECT_EQ(highestCeiling, 55);
+}
+
+// Regression: two sides that cannot score tied for ever, each tie nesting a
+// new game, until the stack overflowed.
+TEST_F(ChinaBowlTest, GameWithoutAStrengthOfOneIsNotPlayed)
+{
+    seatChinaBowl(0, 0);
+    button(5)->setEnabled(true);
+    // The game's start writes "0" into both fields; nothing else may change.
+    field(9)->setText(QStringLiteral("0"));
+    field(10)->setText(QStringLiteral("0"));
+    const QStringList before = windowState(w);
+    button(5)->Push();
+    EXPECT_EQ(platform.generatorsMade, 3);
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_EQ(platform.messages.first().toStdString(),
+              "This game can not be played because neither team has a strength of 1 or more.");
+    EXPECT_EQ(joined(windowState(w)), joined(before));
+
+    // One side that can score always wins against one that cannot.
+    seatChinaBowl(0, 3);
+    ASSERT_TRUE(press());
+    EXPECT_EQ(field(9)->Text(), "0");
+    EXPECT_EQ(label(20)->Text(), "Side B");
+    EXPECT_EQ(label(22)->Text(), "3");
+    EXPECT_EQ(platform.messages.size(), 1);
 }
 
 // ---- the games through the window ------------------------------------------------

@@ -1,27 +1,50 @@
 #include "fake_platform.h"
 
+#include <QElapsedTimer>
+
 namespace {
 class ScriptedEngine : public RandomEngine
 {
 public:
-    ScriptedEngine(FakePlatform *platform, std::unique_ptr<RandomEngine> fallback)
-        : m_platform(platform), m_fallback(std::move(fallback))
+    ScriptedEngine(FakePlatform *platform, std::unique_ptr<RandomEngine> fallback, long logIndex)
+        : m_platform(platform), m_fallback(std::move(fallback)), m_logIndex(logIndex)
     {
     }
     int inRange(int low, int high) override
+    {
+        const int value = draw(low, high);
+        if (m_logIndex >= 0 && size_t(m_logIndex) < m_platform->log.size())
+            m_platform->log[size_t(m_logIndex)].draws.push_back({low, high, value, m_platform->drawsLogged++});
+        return value;
+    }
+
+private:
+    int draw(int low, int high)
     {
         if (!m_platform->script.empty()) {
             const int value = m_platform->script.front();
             m_platform->script.pop_front();
             return value;
         }
+        if (m_platform->answer) {
+            if (const std::optional<int> value = m_platform->answer(low, high))
+                return *value;
+        }
         return m_fallback->inRange(low, high);
     }
 
-private:
     FakePlatform *m_platform;
     std::unique_ptr<RandomEngine> m_fallback;
+    long m_logIndex; // -1 when not logged
 };
+
+qint64 monotonicNs()
+{
+    static QElapsedTimer clock;
+    if (!clock.isValid())
+        clock.start();
+    return clock.nsecsElapsed();
+}
 }
 
 FakePlatform::FakePlatform()
@@ -49,7 +72,13 @@ void FakePlatform::openUrl(const QString &url)
 
 std::unique_ptr<RandomEngine> FakePlatform::newRandomEngine()
 {
-    return std::make_unique<ScriptedEngine>(this, makeSeededEngine(seed++));
+    ++generatorsMade;
+    long logIndex = -1;
+    if (logging) {
+        logIndex = long(log.size());
+        log.push_back({monotonicNs(), {}});
+    }
+    return std::make_unique<ScriptedEngine>(this, makeSeededEngine(seed++), logIndex);
 }
 
 void FakePlatform::scriptDraws(std::initializer_list<int> draws)

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
+#include <vector>
 
 // Stands in for the desktop: records messages and links, answers with the
 // shift state, date and folder a test sets, and makes random generators that
@@ -16,6 +18,21 @@
 class FakePlatform : public Platform
 {
 public:
+    // One draw of a generator: its bounds and what it gave.
+    struct Draw
+    {
+        int low;
+        int high;
+        int value;
+        long sequence; // place among all draws logged, from 0
+    };
+    // A generator made while logging was on, with every draw it gave.
+    struct Generator
+    {
+        qint64 madeAtNs; // on a monotonic clock
+        std::vector<Draw> draws;
+    };
+
     FakePlatform();
     ~FakePlatform() override;
 
@@ -42,6 +59,13 @@ public:
     QString folder;
     std::uint64_t seed = 20101208;
     std::deque<int> script;
+    // Consulted before a generator draws: a value it returns is the draw.
+    std::function<std::optional<int>(int low, int high)> answer;
+    long generatorsMade = 0;
+    // While true, each new generator and its draws are appended to `log`.
+    bool logging = false;
+    std::vector<Generator> log;
+    long drawsLogged = 0;
     // Runs while a message is "up", before it is dismissed.
     std::function<void(const QString &)> onMessage;
 };
