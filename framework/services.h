@@ -4,7 +4,6 @@
 #include "platform.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QString>
 
 #include <memory>
@@ -35,22 +34,31 @@ private:
 };
 
 // A text file opened for writing. Every failure raises IOException with the
-// reason; nothing reports success that did not happen.
+// system's reason; nothing reports success that did not happen. A failed
+// Write or Close puts the file back as it was when it was opened (a file
+// that the opening created is removed), so a failure never leaves part of
+// what was written.
 class TextOutputStream
 {
 public:
-    explicit TextOutputStream(std::unique_ptr<QFile> file);
+    // Takes over `fd`, open for writing at the end of the file at `path`.
+    TextOutputStream(int fd, QString path, qint64 sizeAtOpen, bool created);
     ~TextOutputStream();
     TextOutputStream(const TextOutputStream &) = delete;
     TextOutputStream &operator=(const TextOutputStream &) = delete;
 
-    // Writes the text as UTF-8, adding no line ending, in one write.
+    // Writes the text as UTF-8, adding no line ending, straight to the file.
     void Write(const QString &text);
-    // Flushes and closes; a failed flush raises IOException.
+    // Makes what was written durable and closes the file.
     void Close();
 
 private:
-    std::unique_ptr<QFile> m_file;
+    [[noreturn]] void failAndRestore(int error);
+
+    int m_fd;
+    QString m_path;
+    qint64 m_sizeAtOpen;
+    bool m_created;
 };
 
 // A file named by its path.
