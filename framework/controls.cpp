@@ -874,6 +874,9 @@ Timer::Timer()
 {
     m_timer = new QTimer(this);
     m_timer->setSingleShot(true);
+    // A coarse timer may fire up to 5 % early; a step must never come sooner
+    // than its period.
+    m_timer->setTimerType(Qt::PreciseTimer);
     QObject::connect(m_timer, &QTimer::timeout, this, [this] { timedOut(); });
 }
 

@@ -332,9 +332,9 @@ private:
     int m_ovalHeight = 0;
 };
 
-// A timer of a window. Mode 1 arms one firing a period later, 0 switches it
-// off. A firing that falls due while a handler runs is delivered after it;
-// a closed window's timer never fires.
+// A timer of a window. Mode 1 arms one firing a period later (never sooner),
+// 0 switches it off. A firing that falls due while a handler runs is
+// delivered after it; a closed window's timer never fires.
 class Timer : public Control
 {
 public:

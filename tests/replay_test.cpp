@@ -243,6 +243,37 @@ TEST_F(ReplayTest, HandFinalAfterAHandReplayArmsNothing)
     EXPECT_TRUE(button(10)->Enabled());
 }
 
+// Regression: coarse timers fired up to 5 % early, so the steps of an
+// automatic replay came as little as 475 ms apart.
+TEST_F(ReplayTest, AutomaticStepsInARealEventLoopAreAtLeastAPeriodApart)
+{
+    platform.shift = true;
+    platform.logging = true;
+    button(10)->Push();
+    QElapsedTimer clock;
+    clock.start();
+    // Two tournaments: the shift key is let go once the first final has
+    // armed the next one.
+    while (titles() < 3 && clock.elapsed() < 20000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        if (titles() == 2)
+            platform.shift = false;
+    }
+    ASSERT_EQ(titles(), 3);
+    EXPECT_EQ(timers(), "000");
+
+    // Each step makes its games' generators within a moment; steps are
+    // told apart by the pauses between them.
+    std::vector<qint64> stepStarts;
+    for (const FakePlatform::Generator &g : platform.log) {
+        if (stepStarts.empty() || g.madeAtNs - stepStarts.back() > 250'000'000)
+            stepStarts.push_back(g.madeAtNs);
+    }
+    ASSERT_EQ(stepStarts.size(), 6u) << "first round, semi-finals and final, twice";
+    for (size_t i = 1; i < stepStarts.size(); ++i)
+        EXPECT_GE(stepStarts[i] - stepStarts[i - 1], 500'000'000) << "step " << i;
+}
+
 using ReplayFirstFinalTest = MainWindowTest;
 
 TEST_F(ReplayFirstFinalTest, ShiftHeldAtTheFirstHandFinalStartsTheRepetition)
