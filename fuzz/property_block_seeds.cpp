@@ -1,6 +1,7 @@
 // Writes the system's own property blocks, each prefixed with the byte that
-// picks its class in the fuzz target, as the fuzzer's seed corpus, and the
-// declared property names as its dictionary.
+// picks its class in the fuzz target, and one block holding bytes that are
+// not UTF-8, as the fuzzer's seed corpus; and the declared property names
+// with a few such byte runs as its dictionary.
 #include "fuzz_targets.h"
 
 #include "property_block.h"
@@ -62,10 +63,19 @@ int main(int argc, char **argv)
          write(dir, "TextArea", window3ControlBlock(QStringLiteral("TextArea1"))) &&
          write(dir, "PushButton", window3ControlBlock(QStringLiteral("PushButton1")));
 
-    // Each name as a record starts: the name and its space.
+    // One block whose text is not UTF-8, for the decoder's refusal.
+    QByteArray stray = window2ControlBlock(QStringLiteral("Label1"));
+    stray.replace("Zentora", "\xFF" "entora");
+    ok = ok && write(dir, "Label", stray);
+
+    // Each name as a record starts: the name and its space; and byte runs
+    // that are not UTF-8 (a stray byte, a cut sequence, a surrogate, an
+    // overlong form).
     QFile dictionary(QString::fromLocal8Bit(argv[2]));
     ok = ok && dictionary.open(QIODevice::WriteOnly | QIODevice::Truncate);
     for (const QByteArray &name : declaredNames())
         ok = ok && dictionary.write("\"" + name + " \"\n") > 0;
+    for (const char *bytes : {"\\xFF", "\\xC3", "\\xED\\xA0\\x80", "\\xC0\\xAF"})
+        ok = ok && dictionary.write("\"" + QByteArray(bytes) + "\"\n") > 0;
     return ok ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "property_block.h"
 
 #include <QHash>
+#include <QStringDecoder>
 #include <QtEndian>
 
 namespace {
@@ -42,6 +43,19 @@ UnsupportedFormatException malformed(const QString &objectName, int recordNumber
                                           .arg(recordNumber)
                                           .arg(name.isEmpty() ? QStringLiteral("?") : QString::fromLatin1(name),
                                                problem));
+}
+
+// The text of `count` bytes of UTF-8; nothing when they are not valid UTF-8
+// (Qt alone would put replacement characters in their place). A leading
+// byte-order mark is kept as text, like any other character.
+std::optional<QString> strictUtf8(const char *bytes, qint32 count)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QString text = decoder(QByteArrayView(bytes, count));
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
 }
 
 void appendInt(QByteArray &out, qint32 value)
@@ -147,7 +161,10 @@ std::vector<DecodedRecord> decodeBlock(const QByteArray &block, const QString &o
             if (count < 0)
                 throw malformed(objectName, number, record.name, QStringLiteral("a negative length"));
             need(count);
-            record.value.string = QString::fromUtf8(data + at, count);
+            std::optional<QString> text = strictUtf8(data + at, count);
+            if (!text)
+                throw malformed(objectName, number, record.name, QStringLiteral("text that is not UTF-8"));
+            record.value.string = std::move(*text);
             at += count;
             break;
         }

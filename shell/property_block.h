@@ -41,7 +41,8 @@ struct DecodedRecord
 };
 
 // Decodes a block by the declared types. A name that is not declared, a
-// record without its space or a value running past the end raises
+// record without its space, a value running past the end or a string that is
+// not valid UTF-8 raises
 // UnsupportedFormatException naming `objectName` and the record; nothing is
 // read past the end.
 std::vector<DecodedRecord> decodeBlock(const QByteArray &block, const QString &objectName);

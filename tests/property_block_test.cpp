@@ -91,7 +91,8 @@ TEST(PropertyEncodingTest, ColoursAreThreeBytes)
 
 TEST(PropertyEncodingTest, DecodingGivesBackEveryValue)
 {
-    const QString accented = QStringLiteral("Caf\u00E9 \u00FCber");
+    // A leading byte-order mark and a replacement character are text too.
+    const QString accented = QStringLiteral("\uFEFFCaf\u00E9 \u00FCber \uFFFD");
     const QByteArray block = encodeBlock({{"Index", INT_MIN},
                                           {"DefaultRowHeight", -1},
                                           {"Multiline", true},
@@ -429,7 +430,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, MalformedBlockTest, ::testing::Values(
     MalformedCase{"CountCutShort",     named("Name") + bytes({0, 0}),                      "Name"},
     MalformedCase{"NegativeCount",     named("Name") + bytes({0xFF, 0xFF, 0xFF, 0xFE}),    "Name"},
     MalformedCase{"MissingSpace",      QByteArray("Width"),                                nullptr},
-    MalformedCase{"BooleanNotZeroOne", named("Enabled") + bytes({2}),                      "Enabled"}),
+    MalformedCase{"BooleanNotZeroOne", named("Enabled") + bytes({2}),                      "Enabled"},
+    // Regression: bytes that are not UTF-8 were read as replacement characters.
+    MalformedCase{"StrayByte",         named("Text") + bytes({0, 0, 0, 3}) + "a\xFF" "b",    "Text"},
+    MalformedCase{"CutSequence",       named("Caption") + bytes({0, 0, 0, 2}) + "O\xC3", "Caption"},
+    MalformedCase{"Surrogate",         named("Title") + bytes({0, 0, 0, 3}) + "\xED\xA0\x80", "Title"},
+    MalformedCase{"Overlong",          named("Name") + bytes({0, 0, 0, 2}) + "\xC0\xAF", "Name"}),
     [](const ::testing::TestParamInfo<MalformedCase> &info) { return std::string(info.param.what); });
 // clang-format on
 
