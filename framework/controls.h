@@ -26,6 +26,10 @@ void registerFrameworkClasses();
 
 // The system font's size in pixels, which controls show unless they set one.
 constexpr int kSystemFontPixels = 12;
+// The family that the font name "System" stands for: a narrow, metric-standard
+// sans, so that the design's tight boxes hold their texts. Where it is not
+// installed, Qt's font matching falls back to the desktop's sans.
+constexpr const char *kSystemFontFamily = "Liberation Sans";
 
 // Event numbers by which handlers are attached.
 namespace EventNumber {

@@ -54,8 +54,10 @@ Window::Window()
 {
     m_frame = new WindowFrame(this);
     m_content = new QWidget;
-    // The controls inherit the system font from the content.
+    // The controls inherit the system font from the content: set here once,
+    // so that no control needs a font change of its own for the family.
     QFont font = m_content->font();
+    font.setFamily(QString::fromLatin1(kSystemFontFamily));
     font.setPixelSize(kSystemFontPixels);
     m_content->setFont(font);
     m_frame->setCentralWidget(m_content);

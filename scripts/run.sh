@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make qt6-base-dev)
+packages=(cmake g++ make qt6-base-dev fonts-liberation2)
 . scripts/install-missing.sh
 install_missing "${packages[@]}"
 

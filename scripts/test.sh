@@ -10,8 +10,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev xvfb xdotool x11-apps x11-utils imagemagick
-          clang libclang-rt-dev locales)
+packages=(cmake g++ make qt6-base-dev fonts-liberation2 libgtest-dev libbenchmark-dev xvfb xdotool x11-apps
+          x11-utils imagemagick clang libclang-rt-dev locales)
 . scripts/install-missing.sh
 install_missing "${packages[@]}"
 
