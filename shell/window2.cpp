@@ -26,7 +26,7 @@ struct AboutLabel
 const AboutLabel kLabels[] = {
 //   name      L   T    W    H   tab text                                                          align colour                 multi  bold   under  size
     {"Label1", 89, 25,  142, 53, 0,  "Zentora 2010\rversion 1.7.0",                                1,    RGB(0, 0, 0),          true,  true,  false, 18},
-    {"Label2", 11, 116, 188, 35, 1,  "An eight-team bowl tournament\rof the 2010 college season", 0,    RGB(0, 0, 0),          true,  false, false, 0},
+    {"Label2", 11, 116, 188, 35, 1,  "An eight-team bowl play-off\rfor the 2010 college season",  0,    RGB(0, 0, 0),          true,  false, false, 0},
     {"Label3", 11, 160, 178, 20, 3,  kWebAddress,                                                  0,    RGB(0x66, 0x66, 0xFF), false, false, true,  9},
 };
 // clang-format on
