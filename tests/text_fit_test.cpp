@@ -1,5 +1,6 @@
 // No text is clipped: every label, push button and check box of the three
-// windows holds its text in the font it really shows, and the team names that
+// windows holds its text in the font it really shows (and in the desktop's
+// default sans, should the shown family be missing), and the team names that
 // the games write into the semi-final and final name labels fit no less often
 // than they do now.
 #include "window2.h"
@@ -7,6 +8,7 @@
 #include "window_fixture.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -34,9 +36,13 @@ struct Fit
     bool fits() const { return needed.width() <= box.width() && needed.height() <= box.height(); }
 };
 
-Fit measure(QWidget *shown)
+// `family` replaces the widget's own font family when given.
+Fit measure(QWidget *shown, const QString &family = QString())
 {
-    const QFontMetrics metrics(shown->font());
+    QFont font = shown->font();
+    if (!family.isEmpty())
+        font.setFamily(family);
+    const QFontMetrics metrics(font);
     if (auto *label = qobject_cast<QLabel *>(shown)) {
         const int margin = label->margin();
         const QRect box = label->contentsRect().adjusted(margin, margin, -margin, -margin);
@@ -86,10 +92,13 @@ constexpr int kTeamNamePlacingsThatFit = 54;
 
 using TextFitTest = MainWindowTest;
 
+// Every text is measured in the family the windows show and in the
+// desktop's default sans, which a desktop without the former shows instead.
 TEST_F(TextFitTest, EveryTextFitsItsBoxInAllThreeWindows)
 {
     ASSERT_EQ(QFontInfo(w->content()->font()).family(), QLatin1String(kSystemFontFamily))
         << "the sizes hold for the family that the README commands install (fonts-liberation2)";
+    const QString fallback = QFontInfo(QApplication::font()).family();
     int checked = 0;
     for (Window *window : std::initializer_list<Window *>{w, Window2::Window2_(), Window3::Window3_()}) {
         ASSERT_NE(window, nullptr);
@@ -98,9 +107,11 @@ TEST_F(TextFitTest, EveryTextFitsItsBoxInAllThreeWindows)
             if (!rect || !(dynamic_cast<Label *>(control) || dynamic_cast<PushButton *>(control) ||
                            dynamic_cast<CheckBox *>(control)))
                 continue;
-            const Fit fit = measure(rect->widget());
-            EXPECT_TRUE(fit.fits()) << qPrintable(windowName(window)) << '.' << qPrintable(control->name()) << ' '
-                                    << qPrintable(describe(fit));
+            for (const QString &family : {QString::fromLatin1(kSystemFontFamily), fallback}) {
+                const Fit fit = measure(rect->widget(), family);
+                EXPECT_TRUE(fit.fits()) << qPrintable(windowName(window)) << '.' << qPrintable(control->name())
+                                        << " in " << qPrintable(family) << ' ' << qPrintable(describe(fit));
+            }
             ++checked;
         }
     }
