@@ -95,6 +95,33 @@ protected:
     }
 };
 
+// The table of a list box. Its rows are as high as a line of its own font
+// plus the grid line below it, also after the font changes: a list is made
+// with the window's font and gets its own size only afterwards.
+class ListWidget : public QTableWidget
+{
+public:
+    explicit ListWidget(QWidget *parent) : QTableWidget(parent) { sizeRows(); }
+
+protected:
+    void changeEvent(QEvent *event) override
+    {
+        QTableWidget::changeEvent(event);
+        if (event->type() == QEvent::FontChange)
+            sizeRows();
+    }
+
+private:
+    void sizeRows()
+    {
+        // The header's own minimum allows for margins the rows do not draw;
+        // it would hold them higher than the text needs.
+        const int height = fontMetrics().height() + 1;
+        verticalHeader()->setMinimumSectionSize(height);
+        verticalHeader()->setDefaultSectionSize(height);
+    }
+};
+
 class RoundRectWidget : public QWidget
 {
 public:
@@ -718,7 +745,7 @@ bool Listbox::declaresProperty(const QByteArray &name) const
 
 QWidget *Listbox::createWidget(QWidget *parent)
 {
-    auto *list = new QTableWidget(parent);
+    auto *list = new ListWidget(parent);
     list->setColumnCount(m_columnCount);
     list->horizontalHeader()->hide();
     list->verticalHeader()->hide();
@@ -728,7 +755,6 @@ QWidget *Listbox::createWidget(QWidget *parent)
     list->setShowGrid(false);
     list->setWordWrap(false);
     list->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 4);
     return list;
 }
 

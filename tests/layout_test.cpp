@@ -321,6 +321,23 @@ TEST_F(MainWindowLayoutTest, TallyListHasTwoColumnsAndNoHeading)
     EXPECT_NEAR(first / (first + second), 0.85, 0.02);
 }
 
+// Regression guard: the rows were sized from the font the list had before
+// its 10-pixel size arrived, and only five and a half of the eight showed.
+TEST_F(MainWindowLayoutTest, FilledTallyShowsAllEightRowsWholly)
+{
+    confirmTeamsAndStrengths();
+    placeAllSlots();
+    playAllGames();
+    auto *table = static_cast<QTableWidget *>(w->Listbox1()->widget());
+    ASSERT_EQ(table->rowCount(), 8);
+    const QRect viewport = table->viewport()->rect();
+    for (int row = 0; row < 8; ++row) {
+        const QRect shown = table->visualRect(table->model()->index(row, 0));
+        EXPECT_TRUE(viewport.contains(shown)) << "row " << row;
+        EXPECT_GE(shown.height(), table->fontMetrics().height()) << "row " << row;
+    }
+}
+
 TEST_F(MainWindowLayoutTest, ScreenshotOfTheMainWindow)
 {
     const QString folder = QStringLiteral(ZENTORA_ARTIFACT_DIR);
