@@ -71,8 +71,12 @@ void addEntries(Window *window, QMenu *menu, MenuItem *model)
             continue;
         }
         QAction *action = menu->addAction(item->Text());
-        if (!item->platformShortcut().isEmpty())
+        // The menu bar is the application's: its shortcuts act whichever of
+        // the application's windows is in front, not only the one showing it.
+        if (!item->platformShortcut().isEmpty()) {
             action->setShortcut(QKeySequence(item->platformShortcut()));
+            action->setShortcutContext(Qt::ApplicationShortcut);
+        }
         if (dynamic_cast<QuitMenuItem *>(item))
             action->setMenuRole(QAction::QuitRole);
         QPointer<Window> target = window;

@@ -88,6 +88,6 @@ public:
 };
 
 // What choosing an item does: a Quit item quits, the standard Edit items act
-// on the focused text control, anything else goes to the window's bound
-// command. Returns whether something handled it.
+// on the focused text control of the active window, anything else goes to the
+// window's bound command. Returns whether something handled it.
 bool RunMenuItem(Window *window, MenuItem *item);

@@ -5,15 +5,20 @@
 #include "window3.h"
 #include "window_fixture.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTimer>
 
 namespace {
 
@@ -41,6 +46,46 @@ protected:
     {
         EXPECT_TRUE(w->handleMenuCommand(QStringLiteral("instructionsinstructions")));
         return help();
+    }
+
+    // Makes `window` the active one, as a click on it does.
+    static bool bringToFront(Window *window)
+    {
+        window->frame()->activateWindow();
+        for (int i = 0; i < 50 && QApplication::activeWindow() != window->frame(); ++i)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        return QApplication::activeWindow() == window->frame();
+    }
+
+    // An item of the main window's Edit menu, as the menu bar shows it.
+    QAction *editAction(const char *text)
+    {
+        for (QAction *menu : w->frame()->menuBar()->actions()) {
+            if (menu->text() != QLatin1String("&Edit"))
+                continue;
+            for (QAction *item : menu->menu()->actions()) {
+                if (item->text() == QLatin1String(text))
+                    return item;
+            }
+        }
+        return nullptr;
+    }
+
+    // Presses Ctrl+Q on `target` inside the application's event loop, as the
+    // user does; returns whether that ended the loop as Quit does.
+    static bool quitsOnCtrlQ(QWidget *target)
+    {
+        bool timedOut = false;
+        QTimer::singleShot(0, target, [target] { QTest::keyClick(target, Qt::Key_Q, Qt::ControlModifier); });
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [&timedOut] {
+            timedOut = true;
+            QCoreApplication::exit(1);
+        });
+        guard.start(2000);
+        const int status = QApplication::exec();
+        return !timedOut && status == 0;
     }
 
     static void type(QWidget *target, const QString &text)
@@ -151,6 +196,26 @@ TEST_F(AboutInstructionsTest, CommandsAreBoundOnTheMainWindowOnly)
     EXPECT_FALSE(h->handleMenuCommand(QStringLiteral("instructionsinstructions")));
     EXPECT_EQ(a->menuBar(), nullptr);
     EXPECT_EQ(h->menuBar(), nullptr);
+}
+
+// Regression guard: the menu bar's shortcuts acted only while the main
+// window, which shows the bar, was in front.
+TEST_F(AboutInstructionsTest, MenuBarActsFromTheAboutAndInstructionsWindows)
+{
+    Window3 *h = chooseInstructions();
+    ASSERT_TRUE(bringToFront(h));
+    auto *area = static_cast<QTextEdit *>(h->TextArea1()->widget());
+    area->setFocus();
+    QAction *selectAll = editAction("Select &All");
+    ASSERT_NE(selectAll, nullptr);
+    selectAll->trigger();
+    EXPECT_EQ(area->textCursor().selectedText().size(), area->toPlainText().size());
+    EXPECT_EQ(QApplication::activeWindow(), h->frame());
+    EXPECT_TRUE(quitsOnCtrlQ(area));
+
+    Window2 *a = chooseAbout();
+    ASSERT_TRUE(bringToFront(a));
+    EXPECT_TRUE(quitsOnCtrlQ(a->PushButton1()->widget()));
 }
 
 // ---- the About window -----------------------------------------------------------------
