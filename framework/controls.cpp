@@ -97,7 +97,8 @@ protected:
 
 // The table of a list box. Its rows are as high as a line of its own font
 // plus the grid line below it, also after the font changes: a list is made
-// with the window's font and gets its own size only afterwards.
+// with the window's font and gets its own size only afterwards. It shows no
+// current row until the user picks one.
 class ListWidget : public QTableWidget
 {
 public:
@@ -109,6 +110,16 @@ protected:
         QTableWidget::changeEvent(event);
         if (event->type() == QEvent::FontChange)
             sizeRows();
+    }
+
+    void focusInEvent(QFocusEvent *event) override
+    {
+        // Qt makes the first cell current when a list without a current cell
+        // gains the focus, and shows it as though the user had chosen it.
+        const bool hadCurrent = currentIndex().isValid();
+        QTableWidget::focusInEvent(event);
+        if (!hadCurrent && currentIndex().isValid())
+            selectionModel()->clearCurrentIndex();
     }
 
 private:
@@ -216,8 +227,17 @@ bool RectControl::Enabled() const
 void RectControl::setEnabled(bool enabled)
 {
     m_enabled = enabled;
-    if (m_widget)
-        m_widget->setEnabled(enabled);
+    if (!m_widget)
+        return;
+    // Qt hands the focus of a widget being disabled to the next one in the
+    // tab order, which then shows a caret or a current row that the user
+    // never chose. The window's content keeps the focus instead.
+    if (!enabled && window()) {
+        QWidget *focus = m_widget->window()->focusWidget();
+        if (focus && (focus == m_widget || m_widget->isAncestorOf(focus)))
+            window()->content()->setFocus(Qt::OtherFocusReason);
+    }
+    m_widget->setEnabled(enabled);
 }
 
 bool RectControl::Visible() const

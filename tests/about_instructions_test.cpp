@@ -48,15 +48,6 @@ protected:
         return help();
     }
 
-    // Makes `window` the active one, as a click on it does.
-    static bool bringToFront(Window *window)
-    {
-        window->frame()->activateWindow();
-        for (int i = 0; i < 50 && QApplication::activeWindow() != window->frame(); ++i)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        return QApplication::activeWindow() == window->frame();
-    }
-
     // An item of the main window's Edit menu, as the menu bar shows it.
     QAction *editAction(const char *text)
     {

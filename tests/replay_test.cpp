@@ -4,7 +4,10 @@
 #include "window_state.h"
 
 #include <QElapsedTimer>
+#include <QItemSelectionModel>
 #include <QPointer>
+#include <QTableWidget>
+#include <QTest>
 #include <QThread>
 
 #include <unistd.h>
@@ -72,6 +75,29 @@ protected:
     QString timers()
     {
         return QStringLiteral("%1%2%3").arg(w->Timer1()->Mode()).arg(w->Timer2()->Mode()).arg(w->Timer3()->Mode());
+    }
+    // The control that has the keyboard focus; empty for none.
+    std::string focusedControl()
+    {
+        QWidget *focus = QApplication::focusWidget();
+        for (Control *c : w->controls()) {
+            auto *rect = dynamic_cast<RectControl *>(c);
+            if (focus && rect && rect->widget() && (rect->widget() == focus || rect->widget()->isAncestorOf(focus)))
+                return c->name().toStdString();
+        }
+        return std::string();
+    }
+    // The tally's current and selected rows as the list marks them; empty
+    // when it marks none.
+    std::string tallyRowsShown()
+    {
+        auto *table = static_cast<QTableWidget *>(w->Listbox1()->widget());
+        QStringList shown;
+        if (table->currentIndex().isValid())
+            shown << QStringLiteral("current %1").arg(table->currentIndex().row());
+        for (const QModelIndex &row : table->selectionModel()->selectedRows())
+            shown << QStringLiteral("selected %1").arg(row.row());
+        return shown.join(QLatin1String(", ")).toStdString();
     }
     // Whether a Score field shows a score of a played game.
     bool scored(int n)
@@ -272,6 +298,38 @@ TEST_F(ReplayTest, AutomaticStepsInARealEventLoopAreAtLeastAPeriodApart)
     ASSERT_EQ(stepStarts.size(), 6u) << "first round, semi-finals and final, twice";
     for (size_t i = 1; i < stepStarts.size(); ++i)
         EXPECT_GE(stepStarts[i] - stepStarts[i - 1], 500'000'000) << "step " << i;
+}
+
+// Regression guard: a clicked button that disables itself handed the focus
+// to the next control in the tab order, so the tally's first cell lit up
+// after Replay and a caret blinked in TextField9 after the final.
+TEST_F(ReplayTest, ClickedReplayAndFinalLeaveNoControlFocusedAndNoRowShown)
+{
+    ASSERT_TRUE(bringToFront(w));
+    QTest::mouseClick(button(9)->widget(), Qt::LeftButton);
+    ASSERT_FALSE(button(9)->Enabled());
+    EXPECT_EQ(focusedControl(), "");
+    EXPECT_EQ(tallyRowsShown(), "");
+
+    for (int n = 1; n <= 6; ++n)
+        button(n)->Push();
+    QTest::mouseClick(button(7)->widget(), Qt::LeftButton);
+    ASSERT_EQ(titles(), 2);
+    EXPECT_EQ(focusedControl(), "");
+    EXPECT_EQ(tallyRowsShown(), "");
+}
+
+TEST_F(ReplayTest, TallyShowsARowOnlyOnceTheUserClicksIt)
+{
+    ASSERT_TRUE(bringToFront(w));
+    auto *table = static_cast<QTableWidget *>(w->Listbox1()->widget());
+    table->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(focusedControl(), "Listbox1");
+    EXPECT_EQ(tallyRowsShown(), "");
+
+    const QRect third = table->visualRect(table->model()->index(2, 0));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, third.center());
+    EXPECT_EQ(tallyRowsShown(), "current 2, selected 2");
 }
 
 using ReplayFirstFinalTest = MainWindowTest;

@@ -3,7 +3,8 @@
 #include "fake_platform.h"
 #include "window1.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QMainWindow>
 #include <gtest/gtest.h>
 
 // Closes and releases every window a test left open, and checks that no
@@ -16,6 +17,16 @@ inline void releaseWindowsAfterTest()
     EXPECT_FALSE(Dispatcher::hasPendingException());
     Dispatcher::takePendingException();
     EXPECT_EQ(Dispatcher::depth(), 0);
+}
+
+// Makes `window` the active one, as a click on it does; returns whether it
+// became active.
+inline bool bringToFront(Window *window)
+{
+    window->frame()->activateWindow();
+    for (int i = 0; i < 50 && QApplication::activeWindow() != window->frame(); ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return QApplication::activeWindow() == window->frame();
 }
 
 // A fresh main window on the fake desktop for each test; every window the
