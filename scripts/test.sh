@@ -2,8 +2,9 @@
 # Installs what is missing, builds everything and runs the whole test suite
 # twice, in the normal build and under AddressSanitizer and
 # UndefinedBehaviorSanitizer with a German desktop language, and fuzzes the
-# property-block decoder for a minute. Run as root on Debian from the project's folder; needs no display
-# (the end-to-end test starts an Xvfb display of its own).
+# property-block decoder for a minute. Run as root on Debian from the
+# project's folder; needs no display (the end-to-end test starts an Xvfb
+# display of its own).
 #
 # Build folders: ZENTORA_BUILD_DIR (default build), ZENTORA_ASAN_DIR
 # (build-asan) and ZENTORA_FUZZ_DIR (build-fuzz).
