@@ -269,13 +269,6 @@ protected:
         for (int n = 1; n <= 7; ++n)
             play(n, winners[n - 1]);
     }
-    int titles()
-    {
-        int sum = 0;
-        for (int row = 0; row < w->Listbox1()->ListCount(); ++row)
-            sum += w->Listbox1()->Cell(row, 1).toInt();
-        return sum;
-    }
     QStringList tallyColumn(int column)
     {
         QStringList cells;

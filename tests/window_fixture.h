@@ -67,6 +67,14 @@ protected:
         for (int n : {1, 2, 3, 4, 5, 6, 7})
             button(n)->Push();
     }
+    // The titles the tally counts, over all its rows.
+    int titles()
+    {
+        int sum = 0;
+        for (int row = 0; row < w->Listbox1()->ListCount(); ++row)
+            sum += w->Listbox1()->Cell(row, 1).toInt();
+        return sum;
+    }
 
     static const char *name(const char *prefix, int n)
     {
