@@ -162,6 +162,17 @@ protected:
         m_env.insert(QStringLiteral("DISPLAY"), m_display);
         m_env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         m_env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtimeDir.path());
+        // Nothing of the machine's own desktop reaches the application: no
+        // theme, style or scaling of its own, and a session bus that refuses
+        // at once. A bus that does not answer holds the menu bar's set-up,
+        // and with it the window, for 25 s.
+        for (const char *name : {"QT_QPA_PLATFORMTHEME", "QT_STYLE_OVERRIDE", "QT_SCALE_FACTOR",
+                                 "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR",
+                                 "QT_ENABLE_HIGHDPI_SCALING", "QT_FONT_DPI", "XDG_CURRENT_DESKTOP",
+                                 "DESKTOP_SESSION"})
+            m_env.remove(QLatin1String(name));
+        m_env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                     QStringLiteral("unix:path=") + m_runtimeDir.filePath(QStringLiteral("no-bus")));
     }
 
     void startApplication()
