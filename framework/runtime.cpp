@@ -8,7 +8,10 @@
 #include <QHash>
 
 #include <cstdio>
+#include <csignal>
 #include <deque>
+
+#include <signal.h>
 
 const MemberInfo *ClassInfo::member(const QString &memberName) const
 {
@@ -84,8 +87,25 @@ QHash<QString, ClassInfo> &registry()
 }
 }
 
+namespace {
+void ignoreSignal(int)
+{
+}
+}
+
 void RuntimeInit()
 {
+    // A write past a file-size limit set by the shell fails with "File too
+    // large" instead of ending the process. A handler, unlike ignoring the
+    // signal, is not handed on to programs the application starts.
+    struct sigaction current;
+    if (::sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
+        struct sigaction action = {};
+        action.sa_handler = ignoreSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        ::sigaction(SIGXFSZ, &action, nullptr);
+    }
     registerFrameworkClasses();
 }
 

@@ -131,6 +131,8 @@ using DelegatePtr = std::shared_ptr<const Delegate>;
 
 // ---- the object runtime ----------------------------------------------------
 
+// Starts the object runtime: registers the framework's classes, and makes a
+// crossed file-size limit fail the write instead of ending the process.
 void RuntimeInit();
 // Registers a class; registering the same name again changes nothing.
 void RuntimeRegisterClass(ClassInfo info);

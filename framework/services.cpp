@@ -2,14 +2,15 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLocale>
 
 #include <cerrno>
+#include <utility>
 
 #include <fcntl.h>
 #include <locale.h>
 #include <string.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,29 +41,159 @@ QString systemReason(int error)
     return QString::fromLocal8Bit(english ? strerror_l(error, english) : strerror(error));
 }
 
+// How long a save waits for another copy of the application to finish
+// writing the same file.
+constexpr int kLockWaitMs = 5000;
+constexpr int kLockPollMs = 10;
+
+// Takes the exclusive lock on `fd`, waiting a while for another holder to let
+// go. A file system that has no locks is written without one.
+void lockFile(int fd)
+{
+    for (int waited = 0;; waited += kLockPollMs) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            return;
+        if (errno == EINTR)
+            continue;
+        if (errno != EWOULDBLOCK)
+            return;
+        if (waited >= kLockWaitMs)
+            throw IOException(QStringLiteral("The file is in use by another program"));
+        ::usleep(kLockPollMs * 1000);
+    }
+}
+
+// True when `fd` is still the file at `name`: not removed or replaced while
+// the lock was awaited.
+bool isStillAtName(int folderFd, const QByteArray &name, int fd)
+{
+    struct stat opened, atName;
+    return ::fstat(fd, &opened) == 0 && opened.st_nlink > 0 &&
+           ::fstatat(folderFd, name.constData(), &atName, AT_SYMLINK_NOFOLLOW) == 0 &&
+           opened.st_dev == atName.st_dev && opened.st_ino == atName.st_ino;
+}
+
+// The reason for a failed open: what is at the name when it is not a plain
+// file, else the system's reason.
+IOException openFailure(int folderFd, const QByteArray &name, int error)
+{
+    struct stat info;
+    if (::fstatat(folderFd, name.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0) {
+        if (S_ISLNK(info.st_mode))
+            return IOException(QStringLiteral("Its name is taken by a symbolic link"));
+        if (!S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode))
+            return IOException(QStringLiteral("Its name is taken by something that is not a plain file"));
+    }
+    return IOException(systemReason(error));
+}
+
+class FileDescriptor
+{
+public:
+    explicit FileDescriptor(int fd = -1) : m_fd(fd) {}
+    ~FileDescriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FileDescriptor(const FileDescriptor &) = delete;
+    FileDescriptor &operator=(const FileDescriptor &) = delete;
+    int get() const { return m_fd; }
+    int release() { return std::exchange(m_fd, -1); }
+    void reset(int fd = -1)
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = fd;
+    }
+
+private:
+    int m_fd;
+};
+
+// Opens the plain file `name` directly in `folder` to write at its end,
+// creating it when it is missing. The open itself refuses a symbolic link and
+// does not wait for a pipe's reader; what it opened is then checked, so
+// nothing that is not a plain file is ever written.
+std::unique_ptr<TextOutputStream> openForAppend(const QString &folder, const QString &name)
+{
+    FileDescriptor dir(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() < 0)
+        throw IOException(systemReason(errno));
+    const QByteArray bareName = QFile::encodeName(name);
+    const int flags = O_WRONLY | O_APPEND | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY;
+
+    // A file removed or replaced between the steps below is opened anew.
+    for (int attempt = 0;; ++attempt) {
+        bool created = true;
+        FileDescriptor file(::openat(dir.get(), bareName.constData(), flags | O_CREAT | O_EXCL, 0666));
+        if (file.get() < 0 && errno == EEXIST) {
+            created = false;
+            file.reset(::openat(dir.get(), bareName.constData(), flags));
+        }
+        if (file.get() < 0) {
+            if (errno == ENOENT && attempt < 10)
+                continue;
+            throw openFailure(dir.get(), bareName, errno);
+        }
+        struct stat info;
+        if (::fstat(file.get(), &info) != 0)
+            throw IOException(systemReason(errno));
+        if (!S_ISREG(info.st_mode))
+            throw IOException(QStringLiteral("Its name is taken by something that is not a plain file"));
+        const int statusFlags = ::fcntl(file.get(), F_GETFL);
+        if (statusFlags != -1)
+            ::fcntl(file.get(), F_SETFL, statusFlags & ~O_NONBLOCK);
+
+        lockFile(file.get());
+        if (!isStillAtName(dir.get(), bareName, file.get())) {
+            if (attempt < 10)
+                continue;
+            throw IOException(systemReason(ENOENT));
+        }
+        if (::fstat(file.get(), &info) != 0)
+            throw IOException(systemReason(errno));
+        // Only an empty file of this save's own making is removed on failure.
+        created = created && info.st_size == 0;
+        const int fd = file.release();
+        return std::make_unique<TextOutputStream>(fd, dir.release(), name, qint64(info.st_size), created);
+    }
+}
+
 } // namespace
 
-TextOutputStream::TextOutputStream(int fd, QString path, qint64 sizeAtOpen, bool created)
-    : m_fd(fd), m_path(std::move(path)), m_sizeAtOpen(sizeAtOpen), m_created(created)
+TextOutputStream::TextOutputStream(int fd, int folderFd, QString name, qint64 sizeAtOpen, bool created)
+    : m_fd(fd), m_folderFd(folderFd), m_name(std::move(name)), m_sizeAtOpen(sizeAtOpen), m_created(created)
 {
 }
 
 TextOutputStream::~TextOutputStream()
 {
+    release();
+}
+
+void TextOutputStream::release()
+{
+    // Closing the file lets go of its lock.
     if (m_fd >= 0)
         ::close(m_fd);
+    if (m_folderFd >= 0)
+        ::close(m_folderFd);
+    m_fd = -1;
+    m_folderFd = -1;
 }
 
 void TextOutputStream::failAndRestore(int error)
 {
-    // Cut back what part of the text did reach the file. The descriptor
-    // writes straight to the file, so there is no buffer left to flush first.
-    if (m_created)
-        ::unlink(QFile::encodeName(m_path).constData());
-    else if (m_sizeAtOpen >= 0 && ::ftruncate(m_fd, off_t(m_sizeAtOpen)) != 0)
-        qWarning("Could not cut %s back to its earlier size", qPrintable(m_path));
-    ::close(m_fd);
-    m_fd = -1;
+    // Cut back what part of the text did reach the file, while the lock still
+    // keeps other writers out. The descriptor writes straight to the file, so
+    // there is no buffer left to flush first.
+    const QByteArray name = QFile::encodeName(m_name);
+    if (m_created && isStillAtName(m_folderFd, name, m_fd))
+        ::unlinkat(m_folderFd, name.constData(), 0);
+    else if (::ftruncate(m_fd, off_t(m_sizeAtOpen)) != 0)
+        qWarning("Could not cut %s back to its earlier size", name.constData());
+    release();
     throw IOException(systemReason(error));
 }
 
@@ -87,51 +218,35 @@ void TextOutputStream::Close()
     if (m_fd < 0)
         return;
     // A file system may report a full disk only when the data goes out.
-    // Devices and the like cannot be synced (EINVAL); that is no failure.
     if (::fsync(m_fd) != 0 && errno != EINVAL)
         failAndRestore(errno);
     // What was written is on the disk now; closing cannot lose it.
-    ::close(m_fd);
-    m_fd = -1;
+    release();
+}
+
+QString FolderItem::path() const
+{
+    return QDir(m_folder).filePath(m_name);
 }
 
 bool FolderItem::Exists() const
 {
-    return QFileInfo::exists(m_path);
-}
-
-namespace {
-// Opens the file to write at its end, creating it (empty) when it is missing.
-std::unique_ptr<TextOutputStream> openStream(const QString &path, bool truncate)
-{
-    const QByteArray name = QFile::encodeName(path);
-    const int flags = O_WRONLY | O_APPEND | O_CLOEXEC;
-    bool created = false;
-    int fd = ::open(name.constData(), flags | O_CREAT | O_EXCL, 0666);
-    if (fd >= 0) {
-        created = true;
-    } else if (errno == EEXIST) {
-        fd = ::open(name.constData(), flags | (truncate ? O_TRUNC : 0));
-    }
-    if (fd < 0)
-        throw IOException(systemReason(errno));
     struct stat info;
-    const qint64 size = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) ? qint64(info.st_size) : -1;
-    return std::make_unique<TextOutputStream>(fd, path, size, created);
+    return ::lstat(QFile::encodeName(path()).constData(), &info) == 0;
 }
-} // namespace
 
 std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile() const
 {
-    return openStream(m_path, true);
+    // A file that appeared since the caller looked keeps its bytes.
+    return openForAppend(m_folder, m_name);
 }
 
 std::unique_ptr<TextOutputStream> FolderItem::AppendToTextFile() const
 {
-    return openStream(m_path, false);
+    return openForAppend(m_folder, m_name);
 }
 
 FolderItem GetFolderItem(const QString &name)
 {
-    return FolderItem(QDir(Platform::instance().applicationFolder()).filePath(name));
+    return FolderItem(Platform::instance().applicationFolder(), name);
 }

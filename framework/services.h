@@ -33,16 +33,21 @@ private:
     QDateTime m_when;
 };
 
-// A text file opened for writing. Every failure raises IOException with the
-// system's reason; nothing reports success that did not happen. A failed
-// Write or Close puts the file back as it was when it was opened (a file
-// that the opening created is removed), so a failure never leaves part of
-// what was written.
+// A plain file opened to write at its end. Every failure raises IOException
+// with the system's reason; nothing reports success that did not happen. The
+// stream holds an exclusive lock on the file from the moment it takes the
+// file's size until it is closed, so another copy of the application that
+// saves to the same file waits and appends after it. A failed Write or Close
+// cuts the file back to that size (a file that the opening created is
+// removed), so a failure never leaves part of what was written and never
+// takes away another writer's bytes.
 class TextOutputStream
 {
 public:
-    // Takes over `fd`, open for writing at the end of the file at `path`.
-    TextOutputStream(int fd, QString path, qint64 sizeAtOpen, bool created);
+    // Takes over `fd`, open at the end of the file `name` in the folder
+    // `folderFd`, and `folderFd`; `sizeAtOpen` is the file's size when the
+    // lock was taken.
+    TextOutputStream(int fd, int folderFd, QString name, qint64 sizeAtOpen, bool created);
     ~TextOutputStream();
     TextOutputStream(const TextOutputStream &) = delete;
     TextOutputStream &operator=(const TextOutputStream &) = delete;
@@ -54,28 +59,34 @@ public:
 
 private:
     [[noreturn]] void failAndRestore(int error);
+    void release();
 
     int m_fd;
-    QString m_path;
+    int m_folderFd;
+    QString m_name;
     qint64 m_sizeAtOpen;
     bool m_created;
 };
 
-// A file named by its path.
+// A file directly in a folder, named by its bare name.
 class FolderItem
 {
 public:
-    explicit FolderItem(QString path) : m_path(std::move(path)) {}
+    FolderItem(QString folder, QString name) : m_folder(std::move(folder)), m_name(std::move(name)) {}
 
-    const QString &path() const { return m_path; }
+    QString path() const;
+    // True when anything is at the name, a symbolic link to nothing included.
     bool Exists() const;
-    // Creates (or empties) the file.
+    // Both open the plain file at the name to write at its end, creating it
+    // when it is missing; neither ever shortens a file that is there by then.
+    // They never block on what is at the name, never follow a symbolic link
+    // and refuse anything that is not a plain file.
     std::unique_ptr<TextOutputStream> CreateTextFile() const;
-    // Opens the file to write at its end.
     std::unique_ptr<TextOutputStream> AppendToTextFile() const;
 
 private:
-    QString m_path;
+    QString m_folder;
+    QString m_name;
 };
 
 // A file of that name in the application's folder.

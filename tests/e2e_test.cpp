@@ -17,8 +17,11 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <functional>
 #include <set>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -104,6 +107,33 @@ std::set<int> finalsForHold(qint64 holdMs, qint64 toleranceMs)
     return counts;
 }
 
+// The tally rows of the tournament that playTournament() places.
+const QStringList kBowlOrder = {
+    QStringLiteral("Auburn (.9866)_4"),   QStringLiteral("Oregon (.9720)_10"),   QStringLiteral("TCU (.9102)_9"),
+    QStringLiteral("Stanford (.8365)_8"), QStringLiteral("Wisconsin (.8041)_8"), QStringLiteral("Ohio State (.7660)_8"),
+    QStringLiteral("Oklahoma (.7297)_7"), QStringLiteral("Arkansas (.7274)_7")};
+
+// Starts an X server of its own with `args` added and sets `display` to the
+// display it serves.
+void startXvfb(QProcess &xvfb, const QStringList &args, QString &display)
+{
+    xvfb.setStandardErrorFile(QProcess::nullDevice());
+    xvfb.start(QStringLiteral("Xvfb"), QStringList{QStringLiteral("-displayfd"), QStringLiteral("1"),
+                                                   QStringLiteral("-nolisten"), QStringLiteral("tcp")} + args);
+    ASSERT_TRUE(xvfb.waitForStarted(5000)) << "Xvfb did not start";
+    QByteArray number;
+    ASSERT_TRUE(waitFor(
+        [&] {
+            xvfb.waitForReadyRead(50);
+            number += xvfb.readAllStandardOutput();
+            return number.contains('\n') || xvfb.state() == QProcess::NotRunning;
+        },
+        10000))
+        << "Xvfb named no display";
+    ASSERT_TRUE(number.contains('\n')) << "Xvfb ended before naming a display";
+    display = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
+}
+
 class EndToEndTest : public ::testing::Test
 {
 protected:
@@ -117,7 +147,6 @@ protected:
         }
         ASSERT_TRUE(m_runtimeDir.isValid());
         ASSERT_NO_FATAL_FAILURE(startDisplay());
-        ASSERT_NO_FATAL_FAILURE(startApplication());
     }
 
     void TearDown() override
@@ -141,23 +170,9 @@ protected:
 
     void startDisplay()
     {
-        m_xvfb.setStandardErrorFile(QProcess::nullDevice());
-        m_xvfb.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                                              QStringLiteral("-screen"), QStringLiteral("0"),
-                                              QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
-                                              QStringLiteral("tcp")});
-        ASSERT_TRUE(m_xvfb.waitForStarted(5000)) << "Xvfb did not start";
-        QByteArray number;
-        ASSERT_TRUE(waitFor(
-            [&] {
-                m_xvfb.waitForReadyRead(50);
-                number += m_xvfb.readAllStandardOutput();
-                return number.contains('\n') || m_xvfb.state() == QProcess::NotRunning;
-            },
-            10000))
-            << "Xvfb named no display";
-        ASSERT_TRUE(number.contains('\n')) << "Xvfb ended before naming a display";
-        m_display = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
+        ASSERT_NO_FATAL_FAILURE(startXvfb(m_xvfb, {QStringLiteral("-screen"), QStringLiteral("0"),
+                                                   QStringLiteral("1280x1024x24")},
+                                          m_display));
         m_env = QProcessEnvironment::systemEnvironment();
         m_env.insert(QStringLiteral("DISPLAY"), m_display);
         m_env.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -175,8 +190,20 @@ protected:
                      QStringLiteral("unix:path=") + m_runtimeDir.filePath(QStringLiteral("no-bus")));
     }
 
-    void startApplication()
+    // Starts the application; with a limit, files it writes may grow to
+    // `fileSizeLimit` bytes (a limit it may lift), and crossing it raises the
+    // signal at its default action, as under `ulimit -f` in a shell.
+    void startApplication(qint64 fileSizeLimit = -1)
     {
+        m_app.setChildProcessModifier([fileSizeLimit] {
+            ::signal(SIGXFSZ, SIG_DFL);
+            if (fileSizeLimit >= 0) {
+                rlimit limit{};
+                ::getrlimit(RLIMIT_FSIZE, &limit);
+                limit.rlim_cur = rlim_t(fileSizeLimit);
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+            }
+        });
         m_app.setProcessEnvironment(m_env);
         m_app.setWorkingDirectory(m_runtimeDir.path());
         m_app.setProcessChannelMode(QProcess::MergedChannels);
@@ -195,6 +222,7 @@ protected:
             20000, 50))
             << "no main window appeared; output: " << m_app.readAll().constData();
         ASSERT_FALSE(m_window.isEmpty()) << "the application ended: " << m_app.readAll().constData();
+        m_menuBarHeight = infoField(windowInfo(m_window), "Height") - kContentHeight;
     }
 
     // Runs an X tool on the test's display and returns its standard output.
@@ -275,6 +303,63 @@ protected:
         ASSERT_TRUE(opened) << "the application stopped answering after " << step;
         xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
         ASSERT_TRUE(waitFor([&] { return otherWindows().empty(); }, 10000)) << "a popup stayed open after " << step;
+    }
+
+    // Waits for a message box, captures it in `shotName`, and dismisses it.
+    void dismissMessageBox(const QString &shotName)
+    {
+        QString box;
+        ASSERT_TRUE(waitFor(
+            [&] {
+                for (const auto &[id, popup] : otherWindows()) {
+                    if (!popup)
+                        box = id;
+                }
+                return !box.isEmpty() || m_app.waitForFinished(0);
+            },
+            10000))
+            << "no message box appeared";
+        ASSERT_FALSE(box.isEmpty()) << "the application ended "
+                                    << (m_app.exitStatus() == QProcess::CrashExit ? "by signal " : "with status ")
+                                    << m_app.exitCode();
+        tool(QStringLiteral("import"), {QStringLiteral("-window"), box, artifact(shotName)});
+        xdotool({QStringLiteral("windowfocus"), box, QStringLiteral("key"), QStringLiteral("Return")});
+        ASSERT_TRUE(waitFor([&] { return otherWindows().empty(); }, 10000)) << "the message box stayed open";
+    }
+
+    // ---- a whole tournament ------------------------------------------------
+
+    // Teams 1 to 8 of the list, Auburn's strength lowered to 4, each slot
+    // taking the pool's first entry, and the seven games.
+    void playTournament()
+    {
+        const char *teamMenus[] = {"PopupMenu1", "PopupMenu2", "PopupMenu3", "PopupMenu4",
+                                   "PopupMenu5", "PopupMenu6", "PopupMenu7", "PopupMenu8"};
+        for (int n = 1; n <= 8; ++n)
+            pick(teamMenus[n - 1], n);
+        click("CheckBox1");
+        ASSERT_NO_FATAL_FAILURE(settle("the team choice and the first DONE"));
+
+        // Auburn's suggested strength 10 (row 9) down to 4 (row 3).
+        pick("PopupMenu9", -6);
+        click("CheckBox2");
+        ASSERT_NO_FATAL_FAILURE(settle("the strength change and the second DONE"));
+
+        for (const char *slot : {"PopupMenu17", "PopupMenu18", "PopupMenu19", "PopupMenu20", "PopupMenu21",
+                                 "PopupMenu22", "PopupMenu23", "PopupMenu24"})
+            pick(slot, 1);
+        ASSERT_NO_FATAL_FAILURE(settle("placing the eight slots"));
+
+        for (const char *play : {"PushButton1", "PushButton2", "PushButton3", "PushButton4", "PushButton5",
+                                 "PushButton6", "PushButton7"})
+            click(play);
+        ASSERT_NO_FATAL_FAILURE(settle("the seven games"));
+    }
+
+    void typeUserId()
+    {
+        click("TextField15");
+        xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("10"), m_userId});
     }
 
     // ---- input at the layout's coordinates ---------------------------------
@@ -379,39 +464,17 @@ protected:
 
 TEST_F(EndToEndTest, WholeTournamentThenShiftReplayAllIsSavedBesideTheBinary)
 {
+    ASSERT_NO_FATAL_FAILURE(startApplication());
     // The window: its title, 850 pixels wide, and 650 pixels of content below
     // the menu bar.
     EXPECT_EQ(tool(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), m_window}).trimmed(), kTitle);
     const QString info = windowInfo(m_window);
     EXPECT_TRUE(info.contains(QStringLiteral("\"%1\"").arg(kTitle))) << info.toStdString();
     ASSERT_EQ(infoField(info, "Width"), kContentWidth) << info.toStdString();
-    m_menuBarHeight = infoField(info, "Height") - kContentHeight;
     ASSERT_GT(m_menuBarHeight, 0) << "no menu bar above the content: " << info.toStdString();
     ASSERT_LT(m_menuBarHeight, 60) << "the content is not 650 high: " << info.toStdString();
 
-    // Team choice: teams 1 to 8 of the list in the eight team menus.
-    const char *teamMenus[] = {"PopupMenu1", "PopupMenu2", "PopupMenu3", "PopupMenu4",
-                               "PopupMenu5", "PopupMenu6", "PopupMenu7", "PopupMenu8"};
-    for (int n = 1; n <= 8; ++n)
-        pick(teamMenus[n - 1], n);
-    click("CheckBox1");
-    ASSERT_NO_FATAL_FAILURE(settle("the team choice and the first DONE"));
-
-    // Auburn's suggested strength 10 (row 9) down to 4 (row 3).
-    pick("PopupMenu9", -6);
-    click("CheckBox2");
-    ASSERT_NO_FATAL_FAILURE(settle("the strength change and the second DONE"));
-
-    // Each slot takes the first entry the pool still offers.
-    for (const char *slot : {"PopupMenu17", "PopupMenu18", "PopupMenu19", "PopupMenu20", "PopupMenu21",
-                             "PopupMenu22", "PopupMenu23", "PopupMenu24"})
-        pick(slot, 1);
-    ASSERT_NO_FATAL_FAILURE(settle("placing the eight slots"));
-
-    for (const char *play : {"PushButton1", "PushButton2", "PushButton3", "PushButton4", "PushButton5",
-                             "PushButton6", "PushButton7"})
-        click(play);
-    ASSERT_NO_FATAL_FAILURE(settle("the seven games"));
+    ASSERT_NO_FATAL_FAILURE(playTournament());
 
     // After the first final: the content where the layout puts it, and the
     // final's winner marked in orange in exactly one of its two Score fields.
@@ -432,8 +495,7 @@ TEST_F(EndToEndTest, WholeTournamentThenShiftReplayAllIsSavedBesideTheBinary)
 
     m_userId = QStringLiteral("e2e-%1-%2").arg(m_app.processId()).arg(QDateTime::currentMSecsSinceEpoch());
     const QDate savedOn = QDate::currentDate();
-    click("TextField15");
-    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("10"), m_userId});
+    typeUserId();
     click("PushButton11");
     ASSERT_NO_FATAL_FAILURE(settle("Save_List"));
 
@@ -445,11 +507,7 @@ TEST_F(EndToEndTest, WholeTournamentThenShiftReplayAllIsSavedBesideTheBinary)
         << files.first().toStdString();
     std::vector<TallyBlock> blocks = parseTally(once);
     ASSERT_EQ(blocks.size(), 1u);
-    const QStringList bowlOrder = {
-        QStringLiteral("Auburn (.9866)_4"),   QStringLiteral("Oregon (.9720)_10"),     QStringLiteral("TCU (.9102)_9"),
-        QStringLiteral("Stanford (.8365)_8"), QStringLiteral("Wisconsin (.8041)_8"),   QStringLiteral("Ohio State (.7660)_8"),
-        QStringLiteral("Oklahoma (.7297)_7"), QStringLiteral("Arkansas (.7274)_7")};
-    EXPECT_EQ(blocks[0].entries, bowlOrder);
+    EXPECT_EQ(blocks[0].entries, kBowlOrder);
     EXPECT_EQ(blocks[0].total(), 1);
     EXPECT_EQ(std::count(blocks[0].counts.begin(), blocks[0].counts.end(), 1), 1);
 
@@ -485,7 +543,7 @@ TEST_F(EndToEndTest, WholeTournamentThenShiftReplayAllIsSavedBesideTheBinary)
     ASSERT_NO_FATAL_FAILURE(settle("the second Save_List"));
     blocks = parseTally(waitForTally(20));
     ASSERT_EQ(blocks.size(), 2u);
-    EXPECT_EQ(blocks[1].entries, bowlOrder);
+    EXPECT_EQ(blocks[1].entries, kBowlOrder);
     for (size_t i = 0; i < 8; ++i)
         EXPECT_GE(blocks[1].counts[i], blocks[0].counts[i]) << "a running total went down in row " << i;
     const std::set<int> automatic = finalsForHold(heldMs, 300);
@@ -499,6 +557,118 @@ TEST_F(EndToEndTest, WholeTournamentThenShiftReplayAllIsSavedBesideTheBinary)
     ASSERT_TRUE(m_app.waitForFinished(20000)) << "Quit did not end the application";
     EXPECT_EQ(m_app.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(m_app.exitCode(), 0) << m_app.readAll().constData();
+}
+
+// Regression: under a file-size limit a save that crossed it ended the
+// application by SIGXFSZ, and the file kept the part of the block that fitted.
+TEST_F(EndToEndTest, SaveOverAFileSizeLimitFailsAndTheApplicationLives)
+{
+    m_userId = QStringLiteral("e2e-limit-%1").arg(QDateTime::currentMSecsSinceEpoch());
+    const QString name = m_userId + QLatin1Char('-') + shortDate(QDate::currentDate()) + QStringLiteral(".txt");
+    QByteArray earlier = "TEAM (BCS#)_Strength\t|| Number of Wins\n";
+    for (const QString &entry : kBowlOrder)
+        earlier += entry.toUtf8() + "\t|| 0\n";
+    earlier += "==========\n";
+    {
+        QFile file(appDir().filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(earlier), earlier.size());
+    }
+    const auto tally = [&] {
+        QFile file(appDir().filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
+    };
+
+    // Room for 100 bytes of the next block.
+    ASSERT_NO_FATAL_FAILURE(startApplication(earlier.size() + 100));
+    ASSERT_NO_FATAL_FAILURE(playTournament());
+    typeUserId();
+    click("PushButton11");
+    ASSERT_NO_FATAL_FAILURE(dismissMessageBox(QStringLiteral("e2e_file_too_large.png")));
+    ASSERT_EQ(m_app.state(), QProcess::Running) << "the application ended: " << m_app.readAll().constData();
+    EXPECT_EQ(tally(), earlier);
+    ASSERT_NO_FATAL_FAILURE(settle("the refused save"));
+
+    // Once the limit is lifted, Save_List, still enabled, appends one block.
+    rlimit unlimited{RLIM_INFINITY, RLIM_INFINITY};
+    ASSERT_EQ(::prlimit(m_app.processId(), RLIMIT_FSIZE, &unlimited, nullptr), 0);
+    click("PushButton11");
+    ASSERT_NO_FATAL_FAILURE(settle("the second Save_List"));
+    const QByteArray saved = waitForTally(20);
+    EXPECT_TRUE(saved.startsWith(earlier));
+    const std::vector<TallyBlock> blocks = parseTally(saved);
+    ASSERT_EQ(blocks.size(), 2u);
+    EXPECT_EQ(blocks[1].entries, kBowlOrder);
+    EXPECT_EQ(blocks[1].total(), 1);
+}
+
+// Regression: a display that could not be reached had Qt print five lines of
+// its own and abort the process (a core file, exit status 134).
+TEST(UnreachableDisplayTest, EndsTheApplicationWithOneLine)
+{
+    QTemporaryDir runtime;
+    ASSERT_TRUE(runtime.isValid());
+    QProcessEnvironment base = QProcessEnvironment::systemEnvironment();
+    for (const char *variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XAUTHORITY"})
+        base.remove(QLatin1String(variable));
+    base.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+
+    // An X display number that no server holds.
+    int free = 77;
+    while (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(free)) ||
+           QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(free)))
+        ++free;
+    std::vector<std::pair<QString, QProcessEnvironment>> cases;
+    QProcessEnvironment env = base;
+    env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":%1").arg(free));
+    cases.emplace_back(QStringLiteral("an X display with no server"), env);
+    env = base;
+    env.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-%1").arg(free));
+    cases.emplace_back(QStringLiteral("a Wayland display alone"), env);
+
+    // An X server that admits only holders of a cookie the application lacks.
+    QProcess xvfb;
+    if (!QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty()) {
+        QFile cookies(runtime.filePath(QStringLiteral("cookies")));
+        ASSERT_TRUE(cookies.open(QIODevice::WriteOnly));
+        const auto field = [&](const QByteArray &bytes) {
+            cookies.write(QByteArray(1, char(bytes.size() >> 8)) + QByteArray(1, char(bytes.size() & 0xff)) + bytes);
+        };
+        cookies.write(QByteArray::fromHex("0100")); // FamilyLocal
+        field(QSysInfo::machineHostName().toLatin1());
+        field(QByteArray());
+        field("MIT-MAGIC-COOKIE-1");
+        field(QByteArray::fromHex("00112233445566778899aabbccddeeff"));
+        cookies.close();
+        QString guarded;
+        ASSERT_NO_FATAL_FAILURE(startXvfb(xvfb, {QStringLiteral("-auth"), cookies.fileName()}, guarded));
+        env = base;
+        env.insert(QStringLiteral("DISPLAY"), guarded);
+        env.insert(QStringLiteral("XAUTHORITY"), runtime.filePath(QStringLiteral("no-cookies")));
+        cases.emplace_back(QStringLiteral("an X display that refuses the connection"), env);
+    }
+
+    for (const auto &[what, environment] : cases) {
+        SCOPED_TRACE(what.toStdString());
+        QProcess app;
+        app.setProcessEnvironment(environment);
+        app.setWorkingDirectory(runtime.path());
+        app.setProcessChannelMode(QProcess::MergedChannels);
+        app.start(QStringLiteral(ZENTORA_APP_BINARY), {});
+        ASSERT_TRUE(app.waitForFinished(20000)) << "the application did not end by itself";
+        const QByteArray output = app.readAll();
+        EXPECT_EQ(app.exitStatus(), QProcess::NormalExit) << "ended by a signal; it printed:\n" << output.constData();
+        EXPECT_EQ(app.exitCode(), 1) << output.constData();
+        EXPECT_EQ(output.count('\n'), 1) << output.constData();
+        EXPECT_TRUE(output.endsWith('\n')) << output.constData();
+        EXPECT_TRUE(output.startsWith("zentora could not reach the graphical display")) << output.constData();
+        EXPECT_TRUE(output.contains("xvfb-run -a ")) << output.constData();
+    }
+    EXPECT_FALSE(QFileInfo::exists(runtime.filePath(QStringLiteral("core"))));
+    if (xvfb.state() != QProcess::NotRunning) {
+        xvfb.terminate();
+        xvfb.waitForFinished(5000);
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Save_List: the tally file named after the cleaned user ID and the date,
 // its byte-exact blocks, and the saves that are refused or fail; the contact
 // label and the tally list's Open handler.
+#include "services.h"
 #include "string_functions.h"
 #include "window_fixture.h"
 #include "window_state.h"
@@ -12,10 +13,17 @@
 #include <QLocale>
 #include <QProcess>
 
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
-#include <csignal>
+#include <functional>
 
 namespace {
 
@@ -271,49 +279,161 @@ TEST_F(TallyFileTest, NameThatIsAFolderIsReportedAndLeavesEarlierBlocksAlone)
     EXPECT_FALSE(button(11)->Enabled());
 }
 
+// A small file system of its own at `folder`, mounted while the object
+// lives; mounting needs root.
+class SmallDisk
+{
+public:
+    SmallDisk(const QString &folder, int kib) : m_folder(QFile::encodeName(folder))
+    {
+        QDir().mkpath(folder);
+        m_mounted = ::mount("tmpfs", m_folder.constData(), "tmpfs", 0, options(kib).constData()) == 0;
+    }
+    ~SmallDisk()
+    {
+        if (m_mounted)
+            ::umount2(m_folder.constData(), MNT_DETACH);
+    }
+    bool isMounted() const { return m_mounted; }
+    bool grow(int kib) { return ::mount("tmpfs", m_folder.constData(), "tmpfs", MS_REMOUNT, options(kib).constData()) == 0; }
+
+private:
+    static QByteArray options(int kib) { return "size=" + QByteArray::number(kib) + "k,mode=0755"; }
+    QByteArray m_folder;
+    bool m_mounted = false;
+};
+
+// A disk that fills up in the middle of the block.
 TEST_F(TallyFileTest, FullDiskIsReportedAndTheSaveCanBeTriedAgain)
 {
-    if (!QFileInfo::exists(QStringLiteral("/dev/full")))
-        GTEST_SKIP() << "no /dev/full here";
+    SmallDisk disk(path(QStringLiteral("disk")), 4);
+    if (!disk.isMounted())
+        GTEST_SKIP() << "mounting a small file system needs root";
+    platform.folder = path(QStringLiteral("disk"));
     const QString name = fileName(QStringLiteral("coach"), today());
-    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), path(name)));
+    QByteArray earlier;
+    while (earlier.size() + block(1).size() <= 4096)
+        earlier += block(1);
+    {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(earlier), earlier.size());
+    }
 
     save(QStringLiteral("coach"));
 
     ASSERT_EQ(platform.messages.size(), 1);
     EXPECT_EQ(platform.messages.first().toStdString(), "The tally could not be saved: No space left on device.");
     EXPECT_TRUE(button(11)->Enabled());
+    EXPECT_EQ(contents(name), earlier);
 
-    ASSERT_TRUE(QFile::remove(path(name)));
+    ASSERT_TRUE(disk.grow(64));
     button(11)->Push();
-    EXPECT_EQ(contents(name), block(1));
+    EXPECT_EQ(contents(name), earlier + block(1));
     EXPECT_FALSE(button(11)->Enabled());
     EXPECT_EQ(platform.messages.size(), 1);
 }
 
+// What may stand at the tally's name instead of a plain file, made by `make`
+// from the tally's path and a folder outside the application's.
+struct Squatter
+{
+    const char *name;
+    std::function<bool(const QString &path, const QString &outside)> make;
+    const char *reason;
+    friend void PrintTo(const Squatter &c, std::ostream *os) { *os << c.name; }
+};
+
+class TallyFileSquatterTest : public TallyFileTest, public ::testing::WithParamInterface<Squatter>
+{
+};
+
+// Regression: a pipe with no reader froze the window in the open, a symbolic
+// link had the block written to its target wherever it lay, and a link to
+// nothing was reported as "No such file or directory".
+TEST_P(TallyFileSquatterTest, IsRefusedAtOnceAndLeftAsItWas)
+{
+    QTemporaryDir outside;
+    ASSERT_TRUE(outside.isValid());
+    {
+        QFile other(outside.filePath(QStringLiteral("other.conf")));
+        ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+        other.write("original\n");
+    }
+    const QString name = fileName(QStringLiteral("coach"), today());
+    ASSERT_TRUE(GetParam().make(path(name), outside.path()));
+    struct stat before;
+    ASSERT_EQ(::lstat(QFile::encodeName(path(name)).constData(), &before), 0);
+    const QString linkTarget = QFileInfo(path(name)).symLinkTarget();
+
+    save(QStringLiteral("coach"));
+
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_EQ(platform.messages.first().toStdString(),
+              std::string("The tally could not be saved: ") + GetParam().reason + ".");
+    EXPECT_TRUE(button(11)->Enabled());
+    struct stat after;
+    ASSERT_EQ(::lstat(QFile::encodeName(path(name)).constData(), &after), 0);
+    EXPECT_EQ(after.st_mode, before.st_mode);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(QFileInfo(path(name)).symLinkTarget(), linkTarget);
+    EXPECT_EQ(joined(folderEntries()), joined({name}));
+    EXPECT_EQ(joined(QDir(outside.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)),
+              joined({QStringLiteral("other.conf")}));
+    QFile other(outside.filePath(QStringLiteral("other.conf")));
+    ASSERT_TRUE(other.open(QIODevice::ReadOnly));
+    EXPECT_EQ(other.readAll(), QByteArray("original\n"));
+}
+
+bool makeSocket(const QString &path, const QString &)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    if (fd < 0 || size_t(name.size()) >= sizeof address.sun_path)
+        return false;
+    qstrcpy(address.sun_path, name.constData());
+    const bool bound = ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound;
+}
+
+const char *const kNotPlain = "Its name is taken by something that is not a plain file";
+const char *const kLink = "Its name is taken by a symbolic link";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(AtTheName, TallyFileSquatterTest, ::testing::Values(
+    Squatter{"PipeWithNoReader", [](const QString &p, const QString &) {
+                 return ::mkfifo(QFile::encodeName(p).constData(), 0644) == 0; }, kNotPlain},
+    Squatter{"Socket",           makeSocket, kNotPlain},
+    Squatter{"LinkToAFileOutside", [](const QString &p, const QString &o) {
+                 return QFile::link(QDir(o).filePath(QStringLiteral("other.conf")), p); }, kLink},
+    Squatter{"LinkToNothing",    [](const QString &p, const QString &o) {
+                 return QFile::link(QDir(o).filePath(QStringLiteral("missing.txt")), p); }, kLink},
+    Squatter{"LinkToAFolder",    [](const QString &p, const QString &o) { return QFile::link(o, p); }, kLink}),
+    [](const ::testing::TestParamInfo<Squatter> &info) { return std::string(info.param.name); });
+// clang-format on
+
 // Files of this process may grow to `bytes` and no further while it lives:
-// a longer write stops short there and the next one fails with EFBIG.
+// a longer write stops short there and the next one fails with EFBIG. The
+// signal that crossing the limit raises keeps the disposition the runtime
+// gave it, so a process that would die of it dies here too.
 class FileSizeLimit
 {
 public:
     explicit FileSizeLimit(qint64 bytes)
     {
-        m_oldSignal = std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &m_old);
         rlimit limit = m_old;
         limit.rlim_cur = rlim_t(bytes);
         m_set = setrlimit(RLIMIT_FSIZE, &limit) == 0;
     }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldSignal);
-    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
     bool isSet() const { return m_set; }
 
 private:
     rlimit m_old{};
-    void (*m_oldSignal)(int) = nullptr;
     bool m_set = false;
 };
 
@@ -359,6 +479,61 @@ TEST_F(TallyFileTest, WriteCutShortLeavesTheFileExactlyAsItWas)
     EXPECT_FALSE(button(11)->Enabled());
     EXPECT_EQ(platform.messages.size(), 2);
     EXPECT_EQ(joined(folderEntries()), joined({name}));
+}
+
+// Regression: a file that appeared between the look for it and its creation
+// (another copy of the application saving the same ID) was emptied.
+TEST(TallyFileStreamTest, CreatingAFileThatIsThereByThenKeepsItsBytes)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const FolderItem file(folder.path(), QStringLiteral("coach.txt"));
+    ASSERT_FALSE(file.Exists());
+    {
+        QFile other(file.path());
+        ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+        other.write("another copy's block\n");
+    }
+    std::unique_ptr<TextOutputStream> stream = file.CreateTextFile();
+    stream->Write(QStringLiteral("this block\n"));
+    stream->Close();
+    QFile written(file.path());
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), QByteArray("another copy's block\nthis block\n"));
+}
+
+// A failed save takes back only its own bytes: another copy of the
+// application that saves to the same file meanwhile waits for it, and then
+// appends after the bytes that were there.
+TEST(TallyFileStreamTest, FailedWriteKeepsTheBytesOfAWriterThatWaitedForIt)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("flock")).isEmpty())
+        GTEST_SKIP() << "no flock (package util-linux)";
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const FolderItem file(folder.path(), QStringLiteral("coach.txt"));
+    {
+        QFile earlier(file.path());
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier\n");
+    }
+    std::unique_ptr<TextOutputStream> stream = file.AppendToTextFile();
+
+    QProcess other;
+    other.start(QStringLiteral("flock"), {file.path(), QStringLiteral("sh"), QStringLiteral("-c"),
+                                          QStringLiteral("printf 'other copy\\n' >> \"$0\""), file.path()});
+    ASSERT_TRUE(other.waitForStarted(5000));
+    EXPECT_FALSE(other.waitForFinished(300)) << "the other writer did not wait for the file";
+    {
+        FileSizeLimit limit(QFileInfo(file.path()).size() + 4);
+        ASSERT_TRUE(limit.isSet());
+        EXPECT_THROW(stream->Write(QStringLiteral("a block longer than the room left\n")), IOException);
+    }
+    ASSERT_TRUE(other.waitForFinished(10000));
+    EXPECT_EQ(other.exitCode(), 0);
+    QFile written(file.path());
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), QByteArray("earlier\nother copy\n"));
 }
 
 TEST_F(TallyFileTest, FolderOrFileThatCannotBeWrittenIsReported)

@@ -1,0 +1,129 @@
+#include "display.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+namespace {
+
+const char *displayName()
+{
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char *name = std::getenv(variable);
+        if (name && *name)
+            return name;
+    }
+    return nullptr;
+}
+
+bool haveDisplay()
+{
+    const char *platform = std::getenv("QT_QPA_PLATFORM");
+    return (platform && *platform) || displayName();
+}
+
+// While Qt connects to the display, its messages and whatever the display's
+// client library writes to standard error are held back: when the display
+// cannot be reached Qt prints several lines of its own and aborts the
+// process, and the application prints one line and exits instead.
+struct HeldMessage
+{
+    QtMsgType type;
+    QByteArray file, function, category;
+    int line;
+    QString text;
+};
+
+std::mutex g_heldLock;
+std::vector<HeldMessage> g_held;
+const char *g_program = "zentora";
+int g_stderr = STDERR_FILENO;   // standard error while the capture stands in for it
+int g_captured = -1;            // what was written to standard error meanwhile
+
+// Sends standard error to a file of its own until releaseStderr().
+void captureStderr()
+{
+    const int capture = ::memfd_create("zentora-connect", MFD_CLOEXEC);
+    const int saved = capture >= 0 ? ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0) : -1;
+    if (saved < 0 || ::dup2(capture, STDERR_FILENO) < 0) {
+        if (capture >= 0)
+            ::close(capture);
+        if (saved >= 0)
+            ::close(saved);
+        return;
+    }
+    g_stderr = saved;
+    g_captured = capture;
+}
+
+// Puts standard error back and writes what it was sent in the meantime.
+void releaseStderr()
+{
+    if (g_captured < 0)
+        return;
+    std::fflush(stderr);
+    ::dup2(g_stderr, STDERR_FILENO);
+    ::close(g_stderr);
+    g_stderr = STDERR_FILENO;
+    char buffer[4096];
+    ssize_t n;
+    ::lseek(g_captured, 0, SEEK_SET);
+    while ((n = ::read(g_captured, buffer, sizeof buffer)) > 0) {
+        if (::write(STDERR_FILENO, buffer, size_t(n)) != n)
+            break;
+    }
+    ::close(g_captured);
+    g_captured = -1;
+}
+
+void holdBackWhileConnecting(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtFatalMsg) {
+        const char *name = displayName();
+        ::dprintf(g_stderr, "zentora could not reach the graphical display%s%s%s; to run it on a virtual one: xvfb-run -a %s\n",
+                  name ? " \"" : "", name ? name : "", name ? "\"" : "", g_program);
+        std::_Exit(1);
+    }
+    const std::lock_guard<std::mutex> hold(g_heldLock);
+    g_held.push_back({type, context.file, context.function, context.category, context.line, text});
+}
+
+// Hands the held-back messages to Qt's own handler, now installed again.
+void replayHeldMessages()
+{
+    std::vector<HeldMessage> held;
+    {
+        const std::lock_guard<std::mutex> hold(g_heldLock);
+        held.swap(g_held);
+    }
+    const auto orNull = [](const QByteArray &text) { return text.isNull() ? nullptr : text.constData(); };
+    for (const HeldMessage &m : held) {
+        const QMessageLogContext context(orNull(m.file), m.line, orNull(m.function), orNull(m.category));
+        qt_message_output(m.type, context, m.text);
+    }
+}
+
+} // namespace
+
+std::unique_ptr<QApplication> ConnectToDisplay(int &argc, char **argv)
+{
+    g_program = argv[0];
+    if (!haveDisplay()) {
+        std::fprintf(stderr, "zentora needs a graphical display; without one, run it as: xvfb-run -a %s\n", argv[0]);
+        std::exit(1);
+    }
+    captureStderr();
+    const QtMessageHandler qtHandler = qInstallMessageHandler(holdBackWhileConnecting);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(qtHandler);
+    releaseStderr();
+    replayHeldMessages();
+    return app;
+}
