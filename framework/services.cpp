@@ -73,6 +73,8 @@ bool isStillAtName(int folderFd, const QByteArray &name, int fd)
            opened.st_dev == atName.st_dev && opened.st_ino == atName.st_ino;
 }
 
+const char *const kNotAPlainFile = "Its name is taken by something that is not a plain file";
+
 // The reason for a failed open: what is at the name when it is not a plain
 // file, else the system's reason.
 IOException openFailure(int folderFd, const QByteArray &name, int error)
@@ -82,7 +84,7 @@ IOException openFailure(int folderFd, const QByteArray &name, int error)
         if (S_ISLNK(info.st_mode))
             return IOException(QStringLiteral("Its name is taken by a symbolic link"));
         if (!S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode))
-            return IOException(QStringLiteral("Its name is taken by something that is not a plain file"));
+            return IOException(QString::fromLatin1(kNotAPlainFile));
     }
     return IOException(systemReason(error));
 }
@@ -140,7 +142,7 @@ std::unique_ptr<TextOutputStream> openForAppend(const QString &folder, const QSt
         if (::fstat(file.get(), &info) != 0)
             throw IOException(systemReason(errno));
         if (!S_ISREG(info.st_mode))
-            throw IOException(QStringLiteral("Its name is taken by something that is not a plain file"));
+            throw IOException(QString::fromLatin1(kNotAPlainFile));
         const int statusFlags = ::fcntl(file.get(), F_GETFL);
         if (statusFlags != -1)
             ::fcntl(file.get(), F_SETFL, statusFlags & ~O_NONBLOCK);
