@@ -8,7 +8,6 @@
 #include <QHash>
 
 #include <cstdio>
-#include <csignal>
 #include <deque>
 
 #include <signal.h>

@@ -5,7 +5,6 @@
 #include <QLocale>
 
 #include <cerrno>
-#include <utility>
 
 #include <fcntl.h>
 #include <locale.h>
@@ -63,13 +62,12 @@ void lockFile(int fd)
     }
 }
 
-// True when `fd` is still the file at `name`: not removed or replaced while
-// the lock was awaited.
-bool isStillAtName(int folderFd, const QByteArray &name, int fd)
+// True when the file that `opened` describes is still the one at `name`: not
+// removed or replaced while the lock was awaited.
+bool isStillAtName(int folderFd, const QByteArray &name, const struct stat &opened)
 {
-    struct stat opened, atName;
-    return ::fstat(fd, &opened) == 0 && opened.st_nlink > 0 &&
-           ::fstatat(folderFd, name.constData(), &atName, AT_SYMLINK_NOFOLLOW) == 0 &&
+    struct stat atName;
+    return opened.st_nlink > 0 && ::fstatat(folderFd, name.constData(), &atName, AT_SYMLINK_NOFOLLOW) == 0 &&
            opened.st_dev == atName.st_dev && opened.st_ino == atName.st_ino;
 }
 
@@ -88,30 +86,6 @@ IOException openFailure(int folderFd, const QByteArray &name, int error)
     }
     return IOException(systemReason(error));
 }
-
-class FileDescriptor
-{
-public:
-    explicit FileDescriptor(int fd = -1) : m_fd(fd) {}
-    ~FileDescriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileDescriptor(const FileDescriptor &) = delete;
-    FileDescriptor &operator=(const FileDescriptor &) = delete;
-    int get() const { return m_fd; }
-    int release() { return std::exchange(m_fd, -1); }
-    void reset(int fd = -1)
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        m_fd = fd;
-    }
-
-private:
-    int m_fd;
-};
 
 // Opens the plain file `name` directly in `folder` to write at its end,
 // creating it when it is missing. The open itself refuses a symbolic link and
@@ -148,65 +122,61 @@ std::unique_ptr<TextOutputStream> openForAppend(const QString &folder, const QSt
             ::fcntl(file.get(), F_SETFL, statusFlags & ~O_NONBLOCK);
 
         lockFile(file.get());
-        if (!isStillAtName(dir.get(), bareName, file.get())) {
+        if (::fstat(file.get(), &info) != 0)
+            throw IOException(systemReason(errno));
+        if (!isStillAtName(dir.get(), bareName, info)) {
             if (attempt < 10)
                 continue;
             throw IOException(systemReason(ENOENT));
         }
-        if (::fstat(file.get(), &info) != 0)
-            throw IOException(systemReason(errno));
         // Only an empty file of this save's own making is removed on failure.
         created = created && info.st_size == 0;
-        const int fd = file.release();
-        return std::make_unique<TextOutputStream>(fd, dir.release(), name, qint64(info.st_size), created);
+        return std::make_unique<TextOutputStream>(std::move(file), std::move(dir), name, qint64(info.st_size),
+                                                  created);
     }
 }
 
 } // namespace
 
-TextOutputStream::TextOutputStream(int fd, int folderFd, QString name, qint64 sizeAtOpen, bool created)
-    : m_fd(fd), m_folderFd(folderFd), m_name(std::move(name)), m_sizeAtOpen(sizeAtOpen), m_created(created)
+void FileDescriptor::reset(int fd)
 {
-}
-
-TextOutputStream::~TextOutputStream()
-{
-    release();
-}
-
-void TextOutputStream::release()
-{
-    // Closing the file lets go of its lock.
     if (m_fd >= 0)
         ::close(m_fd);
-    if (m_folderFd >= 0)
-        ::close(m_folderFd);
-    m_fd = -1;
-    m_folderFd = -1;
+    m_fd = fd;
+}
+
+TextOutputStream::TextOutputStream(FileDescriptor &&file, FileDescriptor &&folder, QString name, qint64 sizeAtOpen,
+                                   bool created)
+    : m_file(file.release()), m_folder(folder.release()), m_name(std::move(name)), m_sizeAtOpen(sizeAtOpen),
+      m_created(created)
+{
 }
 
 void TextOutputStream::failAndRestore(int error)
 {
     // Cut back what part of the text did reach the file, while the lock still
     // keeps other writers out. The descriptor writes straight to the file, so
-    // there is no buffer left to flush first.
+    // there is no buffer left to flush first. Closing the file lets go of
+    // the lock.
     const QByteArray name = QFile::encodeName(m_name);
-    if (m_created && isStillAtName(m_folderFd, name, m_fd))
-        ::unlinkat(m_folderFd, name.constData(), 0);
-    else if (::ftruncate(m_fd, off_t(m_sizeAtOpen)) != 0)
+    struct stat opened;
+    if (m_created && ::fstat(m_file.get(), &opened) == 0 && isStillAtName(m_folder.get(), name, opened))
+        ::unlinkat(m_folder.get(), name.constData(), 0);
+    else if (::ftruncate(m_file.get(), off_t(m_sizeAtOpen)) != 0)
         qWarning("Could not cut %s back to its earlier size", name.constData());
-    release();
+    m_file.reset();
+    m_folder.reset();
     throw IOException(systemReason(error));
 }
 
 void TextOutputStream::Write(const QString &text)
 {
-    if (m_fd < 0)
+    if (m_file.get() < 0)
         throw IOException(QStringLiteral("The file is not open for writing"));
     const QByteArray bytes = text.toUtf8();
     qint64 done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(m_fd, bytes.constData() + done, size_t(bytes.size() - done));
+        const ssize_t n = ::write(m_file.get(), bytes.constData() + done, size_t(bytes.size() - done));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -217,13 +187,14 @@ void TextOutputStream::Write(const QString &text)
 
 void TextOutputStream::Close()
 {
-    if (m_fd < 0)
+    if (m_file.get() < 0)
         return;
     // A file system may report a full disk only when the data goes out.
-    if (::fsync(m_fd) != 0 && errno != EINVAL)
+    if (::fsync(m_file.get()) != 0 && errno != EINVAL)
         failAndRestore(errno);
     // What was written is on the disk now; closing cannot lose it.
-    release();
+    m_file.reset();
+    m_folder.reset();
 }
 
 QString FolderItem::path() const

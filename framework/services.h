@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <memory>
+#include <utility>
 
 // An independent generator; each object draws from its own engine.
 class Random
@@ -33,6 +34,22 @@ private:
     QDateTime m_when;
 };
 
+// Owns an open file descriptor and closes it.
+class FileDescriptor
+{
+public:
+    explicit FileDescriptor(int fd = -1) : m_fd(fd) {}
+    ~FileDescriptor() { reset(); }
+    FileDescriptor(const FileDescriptor &) = delete;
+    FileDescriptor &operator=(const FileDescriptor &) = delete;
+    int get() const { return m_fd; }
+    int release() { return std::exchange(m_fd, -1); }
+    void reset(int fd = -1);
+
+private:
+    int m_fd;
+};
+
 // A plain file opened to write at its end. Every failure raises IOException
 // with the system's reason; nothing reports success that did not happen. The
 // stream holds an exclusive lock on the file from the moment it takes the
@@ -44,11 +61,9 @@ private:
 class TextOutputStream
 {
 public:
-    // Takes over `fd`, open at the end of the file `name` in the folder
-    // `folderFd`, and `folderFd`; `sizeAtOpen` is the file's size when the
-    // lock was taken.
-    TextOutputStream(int fd, int folderFd, QString name, qint64 sizeAtOpen, bool created);
-    ~TextOutputStream();
+    // Takes over `file`, locked and open at the end of the file `name` in the
+    // folder `folder`; `sizeAtOpen` is the file's size when the lock was taken.
+    TextOutputStream(FileDescriptor &&file, FileDescriptor &&folder, QString name, qint64 sizeAtOpen, bool created);
     TextOutputStream(const TextOutputStream &) = delete;
     TextOutputStream &operator=(const TextOutputStream &) = delete;
 
@@ -59,10 +74,9 @@ public:
 
 private:
     [[noreturn]] void failAndRestore(int error);
-    void release();
 
-    int m_fd;
-    int m_folderFd;
+    FileDescriptor m_file;
+    FileDescriptor m_folder;
     QString m_name;
     qint64 m_sizeAtOpen;
     bool m_created;
