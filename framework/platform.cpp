@@ -7,10 +7,19 @@
 #include <QUrl>
 
 #include <atomic>
+#include <cerrno>
 #include <random>
+#include <string>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 Platform *g_installed = nullptr;
+
+// The application's folder as start-up found it.
+int g_folder = -1;
+int g_folderError = ENOENT;
 
 class MtEngine : public RandomEngine
 {
@@ -64,9 +73,31 @@ QDateTime QtPlatform::now()
     return QDateTime::currentDateTime();
 }
 
-QString QtPlatform::applicationFolder()
+int QtPlatform::applicationFolder()
 {
-    return QCoreApplication::applicationDirPath();
+    if (g_folder < 0)
+        errno = g_folderError;
+    return g_folder;
+}
+
+void HoldApplicationFolder()
+{
+    if (g_folder >= 0)
+        return;
+    // The kernel names the running binary; its folder is opened by that
+    // path once, now, and from then on reached only through the descriptor.
+    std::string path(4096, '\0');
+    const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
+    if (length < 0 || size_t(length) >= path.size()) {
+        g_folderError = length < 0 ? errno : ENAMETOOLONG;
+        return;
+    }
+    path.resize(size_t(length));
+    const size_t slash = path.rfind('/');
+    path = slash == std::string::npos ? std::string(".") : slash == 0 ? std::string("/") : path.substr(0, slash);
+    g_folder = ::open(path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (g_folder < 0)
+        g_folderError = errno;
 }
 
 std::unique_ptr<RandomEngine> QtPlatform::newRandomEngine()

@@ -31,8 +31,10 @@ public:
     // Live state of the shift key.
     virtual bool shiftKeyDown() = 0;
     virtual QDateTime now() = 0;
-    // The folder that holds the application's binary.
-    virtual QString applicationFolder() = 0;
+    // The folder that held the application's binary at start-up, as a
+    // descriptor that stays open on it whatever becomes of its name; the
+    // platform keeps it. -1, with errno set, when it could not be opened.
+    virtual int applicationFolder() = 0;
     // A new, independent generator.
     virtual std::unique_ptr<RandomEngine> newRandomEngine() = 0;
 
@@ -49,13 +51,18 @@ public:
     void openUrl(const QString &url) override;
     bool shiftKeyDown() override;
     QDateTime now() override;
-    QString applicationFolder() override;
+    int applicationFolder() override;
     std::unique_ptr<RandomEngine> newRandomEngine() override;
 };
 
 // A Mersenne-Twister engine; the desktop seeds each one from the system's
 // entropy and a counter, so two made in the same instant still differ.
 std::unique_ptr<RandomEngine> makeSeededEngine(std::uint64_t seed);
+
+// Opens the folder that holds the running binary, found from the binary
+// itself with its name kept as the system's bytes, for the desktop's
+// applicationFolder(). Called once, at start-up.
+void HoldApplicationFolder();
 
 // ---- framework functions that go through the seam -----------------------------
 

@@ -105,6 +105,7 @@ void RuntimeInit()
         action.sa_flags = SA_RESTART;
         ::sigaction(SIGXFSZ, &action, nullptr);
     }
+    HoldApplicationFolder();
     registerFrameworkClasses();
 }
 

@@ -131,8 +131,9 @@ using DelegatePtr = std::shared_ptr<const Delegate>;
 
 // ---- the object runtime ----------------------------------------------------
 
-// Starts the object runtime: registers the framework's classes, and makes a
-// crossed file-size limit fail the write instead of ending the process.
+// Starts the object runtime: registers the framework's classes, makes a
+// crossed file-size limit fail the write instead of ending the process, and
+// holds the application's folder open for the rest of the run.
 void RuntimeInit();
 // Registers a class; registering the same name again changes nothing.
 void RuntimeRegisterClass(ClassInfo info);

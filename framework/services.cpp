@@ -1,6 +1,6 @@
 #include "services.h"
 
-#include <QDir>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QLocale>
 
@@ -40,25 +40,31 @@ QString systemReason(int error)
     return QString::fromLocal8Bit(english ? strerror_l(error, english) : strerror(error));
 }
 
-// How long a save waits for another copy of the application to finish
-// writing the same file.
+// How long a save waits, in all, for another copy of the application to
+// finish writing the same file.
 constexpr int kLockWaitMs = 5000;
 constexpr int kLockPollMs = 10;
 
-// Takes the exclusive lock on `fd`, waiting a while for another holder to let
-// go. A file system that has no locks is written without one.
-void lockFile(int fd)
+IOException fileInUse()
 {
-    for (int waited = 0;; waited += kLockPollMs) {
+    return IOException(QStringLiteral("The file is in use by another program"));
+}
+
+// Takes the exclusive lock on `fd`, waiting for another holder to let go
+// until `deadline`. A file system that has no locks is written without one.
+void lockFile(int fd, const QDeadlineTimer &deadline)
+{
+    for (;;) {
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
             return;
         if (errno == EINTR)
             continue;
         if (errno != EWOULDBLOCK)
             return;
-        if (waited >= kLockWaitMs)
-            throw IOException(QStringLiteral("The file is in use by another program"));
-        ::usleep(kLockPollMs * 1000);
+        const qint64 left = deadline.remainingTime();
+        if (left == 0)
+            throw fileInUse();
+        ::usleep(useconds_t(qMin<qint64>(left, kLockPollMs)) * 1000);
     }
 }
 
@@ -87,17 +93,18 @@ IOException openFailure(int folderFd, const QByteArray &name, int error)
     return IOException(systemReason(error));
 }
 
-// Opens the plain file `name` directly in `folder` to write at its end,
-// creating it when it is missing. The open itself refuses a symbolic link and
-// does not wait for a pipe's reader; what it opened is then checked, so
-// nothing that is not a plain file is ever written.
-std::unique_ptr<TextOutputStream> openForAppend(const QString &folder, const QString &name)
+// Opens the plain file `name` directly in the folder `folderFd` to write at
+// its end, creating it when it is missing. The open itself refuses a symbolic
+// link and does not wait for a pipe's reader; what it opened is then checked,
+// so nothing that is not a plain file is ever written.
+std::unique_ptr<TextOutputStream> openForAppend(int folderFd, const QString &name)
 {
-    FileDescriptor dir(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    FileDescriptor dir(::fcntl(folderFd, F_DUPFD_CLOEXEC, 0));
     if (dir.get() < 0)
         throw IOException(systemReason(errno));
     const QByteArray bareName = QFile::encodeName(name);
     const int flags = O_WRONLY | O_APPEND | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY;
+    const QDeadlineTimer deadline(kLockWaitMs);
 
     // A file removed or replaced between the steps below is opened anew.
     for (int attempt = 0;; ++attempt) {
@@ -121,13 +128,14 @@ std::unique_ptr<TextOutputStream> openForAppend(const QString &folder, const QSt
         if (statusFlags != -1)
             ::fcntl(file.get(), F_SETFL, statusFlags & ~O_NONBLOCK);
 
-        lockFile(file.get());
+        lockFile(file.get(), deadline);
         if (::fstat(file.get(), &info) != 0)
             throw IOException(systemReason(errno));
         if (!isStillAtName(dir.get(), bareName, info)) {
-            if (attempt < 10)
+            // Something keeps replacing the file faster than it can be had.
+            if (attempt < 10 && !deadline.hasExpired())
                 continue;
-            throw IOException(systemReason(ENOENT));
+            throw fileInUse();
         }
         // Only an empty file of this save's own making is removed on failure.
         created = created && info.st_size == 0;
@@ -197,15 +205,10 @@ void TextOutputStream::Close()
     m_folder.reset();
 }
 
-QString FolderItem::path() const
-{
-    return QDir(m_folder).filePath(m_name);
-}
-
 bool FolderItem::Exists() const
 {
     struct stat info;
-    return ::lstat(QFile::encodeName(path()).constData(), &info) == 0;
+    return ::fstatat(m_folder, QFile::encodeName(m_name).constData(), &info, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
 std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile() const
@@ -221,5 +224,8 @@ std::unique_ptr<TextOutputStream> FolderItem::AppendToTextFile() const
 
 FolderItem GetFolderItem(const QString &name)
 {
-    return FolderItem(Platform::instance().applicationFolder(), name);
+    const int folder = Platform::instance().applicationFolder();
+    if (folder < 0)
+        throw IOException(systemReason(errno));
+    return FolderItem(folder, name);
 }

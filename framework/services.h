@@ -86,22 +86,25 @@ private:
 class FolderItem
 {
 public:
-    FolderItem(QString folder, QString name) : m_folder(std::move(folder)), m_name(std::move(name)) {}
+    // `folder` is a descriptor open on the folder; it must stay open while
+    // the item is used.
+    FolderItem(int folder, QString name) : m_folder(folder), m_name(std::move(name)) {}
 
-    QString path() const;
     // True when anything is at the name, a symbolic link to nothing included.
     bool Exists() const;
     // Both open the plain file at the name to write at its end, creating it
     // when it is missing; neither ever shortens a file that is there by then.
     // They never block on what is at the name, never follow a symbolic link
-    // and refuse anything that is not a plain file.
+    // and refuse anything that is not a plain file. Waiting for another
+    // writer to let go of the file takes 5 s at most in all.
     std::unique_ptr<TextOutputStream> CreateTextFile() const;
     std::unique_ptr<TextOutputStream> AppendToTextFile() const;
 
 private:
-    QString m_folder;
+    int m_folder;
     QString m_name;
 };
 
-// A file of that name in the application's folder.
+// A file of that name in the application's folder. Raises IOException with
+// the system's reason when that folder could not be opened at start-up.
 FolderItem GetFolderItem(const QString &name);

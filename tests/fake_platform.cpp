@@ -1,6 +1,9 @@
 #include "fake_platform.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+
+#include <fcntl.h>
 
 namespace {
 class ScriptedEngine : public RandomEngine
@@ -68,6 +71,15 @@ void FakePlatform::showMessage(const QString &text)
 void FakePlatform::openUrl(const QString &url)
 {
     urls.append(url);
+}
+
+int FakePlatform::applicationFolder()
+{
+    if (m_folderFd.get() < 0 || m_openedFolder != folder) {
+        m_folderFd.reset(::open(QFile::encodeName(folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+        m_openedFolder = folder;
+    }
+    return m_folderFd.get();
 }
 
 std::unique_ptr<RandomEngine> FakePlatform::newRandomEngine()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform.h"
+#include "services.h"
 
 #include <QDateTime>
 #include <QStringList>
@@ -40,7 +41,9 @@ public:
     void openUrl(const QString &url) override;
     bool shiftKeyDown() override { return shift; }
     QDateTime now() override { return today; }
-    QString applicationFolder() override { return folder; }
+    // `folder`, opened when first asked for and again whenever a test has
+    // pointed `folder` elsewhere.
+    int applicationFolder() override;
     std::unique_ptr<RandomEngine> newRandomEngine() override;
 
     // Draws handed out in call order to every generator while not empty;
@@ -50,6 +53,8 @@ public:
 
 private:
     QTemporaryDir m_dir; // the application's folder; made before `folder`
+    FileDescriptor m_folderFd;
+    QString m_openedFolder;
 
 public:
     QStringList messages;

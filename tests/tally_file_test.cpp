@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -15,6 +16,7 @@
 
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -24,6 +26,22 @@
 #include <unistd.h>
 
 #include <functional>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/syscall.h>
+
+// Run once, then cleared, at the next flock() of this process: lets a test
+// act as another copy of the application in the instant between a save's
+// opening of its file and its locking of it.
+static std::function<void()> g_beforeFlock;
+
+extern "C" int flock(int fd, int operation)
+{
+    if (g_beforeFlock)
+        std::exchange(g_beforeFlock, nullptr)();
+    return int(::syscall(SYS_flock, fd, operation));
+}
 
 namespace {
 
@@ -140,6 +158,7 @@ TEST_F(TallyFileTest, IdWithoutCleanedCharactersIsUsedUnchanged)
     save(QStringLiteral("Coach-7"));
     EXPECT_EQ(field(15)->Text(), "Coach-7");
     EXPECT_EQ(joined(folderEntries()), joined({fileName(QStringLiteral("Coach-7"), today())}));
+
 }
 
 TEST_F(TallyFileTest, TwoSavesOnOneDayAppendTheSecondBlockToTheFirst)
@@ -481,59 +500,173 @@ TEST_F(TallyFileTest, WriteCutShortLeavesTheFileExactlyAsItWas)
     EXPECT_EQ(joined(folderEntries()), joined({name}));
 }
 
+// The tally file in a folder of its own, reached through a descriptor as the
+// application reaches its folder, with another copy of the application (or
+// another program) at work on the same file.
+class TallyFileStreamTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_folder.reset(::open(QFile::encodeName(m_dir.path()).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+        ASSERT_GE(m_folder.get(), 0);
+    }
+    FolderItem file() const { return FolderItem(m_folder.get(), QStringLiteral("coach.txt")); }
+    QString path(const char *name = "coach.txt") const { return m_dir.filePath(QLatin1String(name)); }
+    QByteArray contents(const char *name = "coach.txt") const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
+    }
+    void write(const QByteArray &bytes)
+    {
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+    // Starts `script` in a shell of another process, the file's path in $0,
+    // and returns once the script has made the mark whose path is in $1.
+    void startOther(QProcess &other, const QString &script)
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("flock")).isEmpty())
+            GTEST_SKIP() << "no flock (package util-linux)";
+        const QString mark = m_dir.filePath(QStringLiteral("ready"));
+        other.start(QStringLiteral("sh"), {QStringLiteral("-c"), script, path(), mark});
+        ASSERT_TRUE(other.waitForStarted(5000));
+        for (int i = 0; i < 500 && !QFileInfo::exists(mark); ++i)
+            QThread::msleep(10);
+        ASSERT_TRUE(QFileInfo::exists(mark)) << "the other process did not get ready";
+    }
+
+    QTemporaryDir m_dir;
+    FileDescriptor m_folder;
+};
+
 // Regression: a file that appeared between the look for it and its creation
 // (another copy of the application saving the same ID) was emptied.
-TEST(TallyFileStreamTest, CreatingAFileThatIsThereByThenKeepsItsBytes)
+TEST_F(TallyFileStreamTest, CreatingAFileThatIsThereByThenKeepsItsBytes)
 {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const FolderItem file(folder.path(), QStringLiteral("coach.txt"));
-    ASSERT_FALSE(file.Exists());
-    {
-        QFile other(file.path());
-        ASSERT_TRUE(other.open(QIODevice::WriteOnly));
-        other.write("another copy's block\n");
-    }
-    std::unique_ptr<TextOutputStream> stream = file.CreateTextFile();
+    ASSERT_FALSE(file().Exists());
+    write("another copy's block\n");
+    std::unique_ptr<TextOutputStream> stream = file().CreateTextFile();
     stream->Write(QStringLiteral("this block\n"));
     stream->Close();
-    QFile written(file.path());
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll(), QByteArray("another copy's block\nthis block\n"));
+    EXPECT_EQ(contents(), QByteArray("another copy's block\nthis block\n"));
 }
 
 // A failed save takes back only its own bytes: another copy of the
 // application that saves to the same file meanwhile waits for it, and then
 // appends after the bytes that were there.
-TEST(TallyFileStreamTest, FailedWriteKeepsTheBytesOfAWriterThatWaitedForIt)
+TEST_F(TallyFileStreamTest, FailedWriteKeepsTheBytesOfAWriterThatWaitedForIt)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("flock")).isEmpty())
         GTEST_SKIP() << "no flock (package util-linux)";
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const FolderItem file(folder.path(), QStringLiteral("coach.txt"));
-    {
-        QFile earlier(file.path());
-        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
-        earlier.write("earlier\n");
-    }
-    std::unique_ptr<TextOutputStream> stream = file.AppendToTextFile();
+    write("earlier\n");
+    std::unique_ptr<TextOutputStream> stream = file().AppendToTextFile();
 
     QProcess other;
-    other.start(QStringLiteral("flock"), {file.path(), QStringLiteral("sh"), QStringLiteral("-c"),
-                                          QStringLiteral("printf 'other copy\\n' >> \"$0\""), file.path()});
+    other.start(QStringLiteral("flock"), {path(), QStringLiteral("sh"), QStringLiteral("-c"),
+                                          QStringLiteral("printf 'other copy\\n' >> \"$0\""), path()});
     ASSERT_TRUE(other.waitForStarted(5000));
     EXPECT_FALSE(other.waitForFinished(300)) << "the other writer did not wait for the file";
     {
-        FileSizeLimit limit(QFileInfo(file.path()).size() + 4);
+        FileSizeLimit limit(QFileInfo(path()).size() + 4);
         ASSERT_TRUE(limit.isSet());
         EXPECT_THROW(stream->Write(QStringLiteral("a block longer than the room left\n")), IOException);
     }
     ASSERT_TRUE(other.waitForFinished(10000));
     EXPECT_EQ(other.exitCode(), 0);
-    QFile written(file.path());
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll(), QByteArray("earlier\nother copy\n"));
+    EXPECT_EQ(contents(), QByteArray("earlier\nother copy\n"));
+}
+
+// Regression guard: a save that waited for the lock on a file that was
+// removed meanwhile wrote its block into the removed file and reported
+// success; the block was gone.
+TEST_F(TallyFileStreamTest, FileRemovedWhileTheSaveWaitedIsMadeAnew)
+{
+    write("earlier\n");
+    QProcess holder;
+    ASSERT_NO_FATAL_FAILURE(
+        startOther(holder, QStringLiteral("exec 9>>\"$0\"; flock 9; touch \"$1\"; sleep 0.3; rm \"$0\"")));
+
+    std::unique_ptr<TextOutputStream> stream = file().AppendToTextFile();
+    stream->Write(QStringLiteral("this block\n"));
+    stream->Close();
+
+    ASSERT_TRUE(holder.waitForFinished(10000));
+    EXPECT_EQ(contents(), QByteArray("this block\n"));
+}
+
+// Regression guard: when another program replaced the file (as an editor
+// saves) while a save waited for the lock, the block went into the old file,
+// away from the name, and the new file never got it.
+TEST_F(TallyFileStreamTest, FileReplacedWhileTheSaveWaitedGetsTheBlock)
+{
+    write("earlier\n");
+    QProcess holder;
+    ASSERT_NO_FATAL_FAILURE(startOther(holder, QStringLiteral("exec 9>>\"$0\"; flock 9; touch \"$1\"; sleep 0.3; "
+                                                             "printf 'edited\\n' > \"$0.new\"; mv \"$0\" \"$0.old\"; "
+                                                             "mv \"$0.new\" \"$0\"")));
+
+    std::unique_ptr<TextOutputStream> stream = file().AppendToTextFile();
+    stream->Write(QStringLiteral("this block\n"));
+    stream->Close();
+
+    ASSERT_TRUE(holder.waitForFinished(10000));
+    EXPECT_EQ(contents(), QByteArray("edited\nthis block\n"));
+    EXPECT_EQ(contents("coach.txt.old"), QByteArray("earlier\n"));
+}
+
+// Regression: with another program putting a new locked file at the name
+// every second, a save waited 5 s for each of them in turn, over ten tries,
+// and then reported "No such file or directory".
+TEST_F(TallyFileStreamTest, WaitForTheLockEndsAfterFiveSecondsInAll)
+{
+    write("earlier\n");
+    QProcess holder;
+    // Every second it locks a new file, puts it at the name and lets the old
+    // one go.
+    const QString round = QStringLiteral("exec 9>\"$0.new\"; flock 9; echo other >&9; mv \"$0.new\" \"$0\"; "
+                                         "exec 8>&9 9>&-; ");
+    ASSERT_NO_FATAL_FAILURE(
+        startOther(holder, round + QStringLiteral("touch \"$1\"; while sleep 1; do ") + round + QStringLiteral("done")));
+
+    QElapsedTimer clock;
+    clock.start();
+    try {
+        file().AppendToTextFile();
+        ADD_FAILURE() << "the save did not fail";
+    } catch (const IOException &e) {
+        EXPECT_EQ(e.message().toStdString(), "The file is in use by another program");
+    }
+    EXPECT_LT(clock.elapsed(), 6500);
+    holder.kill();
+    holder.waitForFinished(5000);
+    EXPECT_EQ(contents(), QByteArray("other\n"));
+}
+
+// Regression guard: a save that created the file, lost the race for its lock
+// to another copy that wrote a block into it, and then failed, removed the
+// file with the other copy's block.
+TEST_F(TallyFileStreamTest, FailedSaveKeepsTheBlockOfACopyThatLockedTheNewFileFirst)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("flock")).isEmpty())
+        GTEST_SKIP() << "no flock (package util-linux)";
+    ASSERT_FALSE(file().Exists());
+    const QString name = path();
+    g_beforeFlock = [name] {
+        QProcess::execute(QStringLiteral("flock"), {name, QStringLiteral("sh"), QStringLiteral("-c"),
+                                                    QStringLiteral("printf 'other copy\\n' >> \"$0\""), name});
+    };
+    std::unique_ptr<TextOutputStream> stream = file().CreateTextFile();
+    ASSERT_FALSE(g_beforeFlock) << "the save took no lock";
+    {
+        FileSizeLimit limit(QFileInfo(path()).size() + 4);
+        ASSERT_TRUE(limit.isSet());
+        EXPECT_THROW(stream->Write(QStringLiteral("a block longer than the room left\n")), IOException);
+    }
+    EXPECT_EQ(contents(), QByteArray("other copy\n"));
 }
 
 TEST_F(TallyFileTest, FolderOrFileThatCannotBeWrittenIsReported)
