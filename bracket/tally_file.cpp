@@ -9,13 +9,24 @@ namespace {
 // Longest file name the file systems here accept, in bytes.
 constexpr int kMaxFileNameBytes = 255;
 
+// True for a character that controls how text runs rather than showing:
+// the C0 and C1 controls and DEL, the line and paragraph separators, and the
+// bidirectional embeddings, overrides and isolates, which can make a file
+// name read as another.
+bool isControlCharacter(QChar c)
+{
+    const char16_t u = c.unicode();
+    return c.category() == QChar::Other_Control || u == 0x2028 || u == 0x2029 || (u >= 0x202A && u <= 0x202E) ||
+           (u >= 0x2066 && u <= 0x2069);
+}
+
 // Why a cleaned ID cannot name a file here, or an empty text when it can.
 QString fileNameProblem(const QString &cleanedId, const QString &fileName)
 {
     for (const QChar c : cleanedId) {
         if (c == QLatin1Char('/'))
             return QStringLiteral("The UserID can not contain \"/\".");
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+        if (isControlCharacter(c))
             return QStringLiteral("The UserID can not contain control characters.");
     }
     if (fileName.toUtf8().size() > kMaxFileNameBytes)

@@ -159,6 +159,14 @@ TEST_F(TallyFileTest, IdWithoutCleanedCharactersIsUsedUnchanged)
     EXPECT_EQ(field(15)->Text(), "Coach-7");
     EXPECT_EQ(joined(folderEntries()), joined({fileName(QStringLiteral("Coach-7"), today())}));
 
+    // Right-to-left letters and an emoji joined by the zero-width joiner are
+    // letters of a name, not controls.
+    const QString id = QString::fromUtf8("\u05D3\u05E0\u05D4-\U0001F469\u200D\U0001F4BB");
+    button(9)->Push();
+    playAuburnWins();
+    save(id);
+    EXPECT_TRUE(platform.messages.isEmpty()) << joined(platform.messages);
+    EXPECT_EQ(contents(fileName(id, today())), block(2));
 }
 
 TEST_F(TallyFileTest, TwoSavesOnOneDayAppendTheSecondBlockToTheFirst)
@@ -234,7 +242,9 @@ class TallyFileRefusedIdTest : public TallyFileTest, public ::testing::WithParam
 };
 
 // Regression: an ID holding "/" wrote outside the application's folder or
-// into a subfolder, and one too long for a file name failed silently.
+// into a subfolder, one too long for a file name failed silently, and one
+// holding an invisible control (C1, a line separator, a bidirectional
+// override) named a file that reads as another.
 TEST_P(TallyFileRefusedIdTest, IsRefusedWithOneSentenceAndNothingWritten)
 {
     const QString id = GetParam().id;
@@ -267,6 +277,11 @@ INSTANTIATE_TEST_SUITE_P(Ids, TallyFileRefusedIdTest, ::testing::Values(
     RefusedId{"Tab",              QStringLiteral("a\tb")},
     RefusedId{"ControlCharacter", QStringLiteral("a\x01" "b")},
     RefusedId{"Nul",              QStringLiteral("a") + QChar(0) + QStringLiteral("b")},
+    RefusedId{"C1Control",        QStringLiteral("a") + QChar(0x0085) + QStringLiteral("b")},
+    RefusedId{"LineSeparator",    QStringLiteral("a") + QChar(0x2028) + QStringLiteral("b")},
+    RefusedId{"RightToLeftOverride", QStringLiteral("abc") + QChar(0x202E) + QStringLiteral("txt")},
+    RefusedId{"Embedding",        QStringLiteral("a") + QChar(0x202A) + QStringLiteral("b")},
+    RefusedId{"PopIsolate",       QStringLiteral("a") + QChar(0x2069) + QStringLiteral("b")},
     RefusedId{"Over255Bytes",     QString(300, QLatin1Char('x'))},
     RefusedId{"Over255BytesUtf8", QString(126, QChar(0x00E9))}),
     [](const ::testing::TestParamInfo<RefusedId> &info) { return std::string(info.param.name); });
