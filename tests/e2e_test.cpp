@@ -602,6 +602,24 @@ TEST_F(EndToEndTest, SaveOverAFileSizeLimitFailsAndTheApplicationLives)
     EXPECT_EQ(blocks[1].total(), 1);
 }
 
+// Guards against losing what Qt says while it starts: its messages are held
+// back until the display is reached and must be handed on after a good start.
+TEST_F(EndToEndTest, TheToolkitsWarningsFromItsStartAreHandedOn)
+{
+    // Qt warns of a style it does not know while it makes the QApplication.
+    m_env.insert(QStringLiteral("QT_STYLE_OVERRIDE"), QStringLiteral("zentora-nosuch"));
+    ASSERT_NO_FATAL_FAILURE(startApplication());
+    QByteArray output;
+    EXPECT_TRUE(waitFor(
+        [&] {
+            m_app.waitForReadyRead(50);
+            output += m_app.readAll();
+            return output.contains("'zentora-nosuch'");
+        },
+        3000))
+        << "the warning was not handed on; the application printed:\n" << output.constData();
+}
+
 // Regression: a platform that does not exist was reported as a display that
 // could not be reached, and Qt's reason, the missing plugin, was thrown away.
 TEST_F(EndToEndTest, APlatformThatDoesNotExistEndsWithTheToolkitsReason)
