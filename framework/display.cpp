@@ -30,9 +30,18 @@ bool haveDisplay()
 }
 
 // While Qt connects to the display, its messages and whatever the display's
-// client library writes to standard error are held back: when the display
-// cannot be reached Qt prints several lines of its own and aborts the
-// process, and the application prints one line and exits instead.
+// client library writes to standard error are held back. When the platform
+// cannot start, Qt prints several lines of its own and aborts the process;
+// the application ends it with status 1 instead: with one line that says how
+// to run it on a virtual display when the display cannot be reached, and with
+// everything Qt said when the platform itself failed to start.
+//
+// The display counts as unreachable when the X platform plugin spoke under
+// its own logging category before the end: it was found and loaded then, and
+// the one way it fails to start is a connection that failed (no server, a
+// server that refuses us, a name that is not a display). A plugin that is
+// missing or does not load is reported under "qt.qpa.plugin", and the end
+// itself under "default", whatever the cause.
 struct HeldMessage
 {
     QtMsgType type;
@@ -41,8 +50,12 @@ struct HeldMessage
     QString text;
 };
 
+constexpr char kDisplayConnectionCategory[] = "qt.qpa.xcb";
+
 std::mutex g_heldLock;
 std::vector<HeldMessage> g_held;
+bool g_displayUnreachable = false;
+QtMessageHandler g_qtHandler = nullptr; // Qt's handler, which the held messages go to
 const char *g_program = "zentora";
 int g_stderr = STDERR_FILENO;   // standard error while the capture stands in for it
 int g_captured = -1;            // what was written to standard error meanwhile
@@ -83,19 +96,8 @@ void releaseStderr()
     g_captured = -1;
 }
 
-void holdBackWhileConnecting(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (type == QtFatalMsg) {
-        const char *name = displayName();
-        ::dprintf(g_stderr, "zentora could not reach the graphical display%s%s%s; to run it on a virtual one: xvfb-run -a %s\n",
-                  name ? " \"" : "", name ? name : "", name ? "\"" : "", g_program);
-        std::_Exit(1);
-    }
-    const std::lock_guard<std::mutex> hold(g_heldLock);
-    g_held.push_back({type, context.file, context.function, context.category, context.line, text});
-}
-
-// Hands the held-back messages to Qt's own handler, now installed again.
+// Hands the held-back messages to Qt's handler. A fatal one is printed only:
+// the abort that follows it comes from Qt's message output, not the handler.
 void replayHeldMessages()
 {
     std::vector<HeldMessage> held;
@@ -106,8 +108,32 @@ void replayHeldMessages()
     const auto orNull = [](const QByteArray &text) { return text.isNull() ? nullptr : text.constData(); };
     for (const HeldMessage &m : held) {
         const QMessageLogContext context(orNull(m.file), m.line, orNull(m.function), orNull(m.category));
-        qt_message_output(m.type, context, m.text);
+        g_qtHandler(m.type, context, m.text);
     }
+}
+
+void holdBackWhileConnecting(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    bool unreachable = false;
+    {
+        const std::lock_guard<std::mutex> hold(g_heldLock);
+        g_held.push_back({type, context.file, context.function, context.category, context.line, text});
+        if (context.category && qstrcmp(context.category, kDisplayConnectionCategory) == 0)
+            g_displayUnreachable = true;
+        unreachable = g_displayUnreachable;
+    }
+    if (type != QtFatalMsg)
+        return;
+    if (unreachable) {
+        const char *name = displayName();
+        ::dprintf(g_stderr, "zentora could not reach the graphical display%s%s%s; to run it on a virtual one: xvfb-run -a %s\n",
+                  name ? " \"" : "", name ? name : "", name ? "\"" : "", g_program);
+    } else {
+        qInstallMessageHandler(g_qtHandler);
+        releaseStderr();
+        replayHeldMessages();
+    }
+    std::_Exit(1);
 }
 
 } // namespace
@@ -120,9 +146,9 @@ std::unique_ptr<QApplication> ConnectToDisplay(int &argc, char **argv)
         std::exit(1);
     }
     captureStderr();
-    const QtMessageHandler qtHandler = qInstallMessageHandler(holdBackWhileConnecting);
+    g_qtHandler = qInstallMessageHandler(holdBackWhileConnecting);
     auto app = std::make_unique<QApplication>(argc, argv);
-    qInstallMessageHandler(qtHandler);
+    qInstallMessageHandler(g_qtHandler);
     releaseStderr();
     replayHeldMessages();
     return app;

@@ -602,6 +602,43 @@ TEST_F(EndToEndTest, SaveOverAFileSizeLimitFailsAndTheApplicationLives)
     EXPECT_EQ(blocks[1].total(), 1);
 }
 
+// Guards against losing what Qt says while it starts: its messages are held
+// back until the display is reached and must be handed on after a good start.
+TEST_F(EndToEndTest, TheToolkitsWarningsFromItsStartAreHandedOn)
+{
+    // Qt warns of a style it does not know while it makes the QApplication.
+    m_env.insert(QStringLiteral("QT_STYLE_OVERRIDE"), QStringLiteral("zentora-nosuch"));
+    ASSERT_NO_FATAL_FAILURE(startApplication());
+    QByteArray output;
+    EXPECT_TRUE(waitFor(
+        [&] {
+            m_app.waitForReadyRead(50);
+            output += m_app.readAll();
+            return output.contains("'zentora-nosuch'");
+        },
+        3000))
+        << "the warning was not handed on; the application printed:\n" << output.constData();
+}
+
+// Regression: a platform that does not exist was reported as a display that
+// could not be reached, and Qt's reason, the missing plugin, was thrown away.
+TEST_F(EndToEndTest, APlatformThatDoesNotExistEndsWithTheToolkitsReason)
+{
+    m_env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("zentora-nosuch"));
+    m_app.setProcessEnvironment(m_env);
+    m_app.setWorkingDirectory(m_runtimeDir.path());
+    m_app.setProcessChannelMode(QProcess::MergedChannels);
+    m_app.start(QStringLiteral(ZENTORA_APP_BINARY), {});
+    ASSERT_TRUE(m_app.waitForFinished(20000)) << "the application did not end by itself";
+    const QByteArray output = m_app.readAll();
+    EXPECT_EQ(m_app.exitStatus(), QProcess::NormalExit) << "ended by a signal; it printed:\n" << output.constData();
+    EXPECT_NE(m_app.exitCode(), 0) << output.constData();
+    EXPECT_TRUE(output.contains("\"zentora-nosuch\"")) << "the missing plugin is not named:\n" << output.constData();
+    EXPECT_TRUE(output.contains("xcb")) << "the available plugins are not named:\n" << output.constData();
+    EXPECT_FALSE(output.contains("could not reach the graphical display")) << output.constData();
+    EXPECT_FALSE(QFileInfo::exists(m_runtimeDir.filePath(QStringLiteral("core"))));
+}
+
 // Regression: a display that could not be reached had Qt print five lines of
 // its own and abort the process (a core file, exit status 134).
 TEST(UnreachableDisplayTest, EndsTheApplicationWithOneLine)
