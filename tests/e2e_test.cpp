@@ -22,6 +22,8 @@
 #include <set>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -193,7 +195,7 @@ protected:
     // Starts the application; with a limit, files it writes may grow to
     // `fileSizeLimit` bytes (a limit it may lift), and crossing it raises the
     // signal at its default action, as under `ulimit -f` in a shell.
-    void startApplication(qint64 fileSizeLimit = -1)
+    void startApplication(qint64 fileSizeLimit = -1, const QString &binary = QStringLiteral(ZENTORA_APP_BINARY))
     {
         m_app.setChildProcessModifier([fileSizeLimit] {
             ::signal(SIGXFSZ, SIG_DFL);
@@ -207,7 +209,7 @@ protected:
         m_app.setProcessEnvironment(m_env);
         m_app.setWorkingDirectory(m_runtimeDir.path());
         m_app.setProcessChannelMode(QProcess::MergedChannels);
-        m_app.start(QStringLiteral(ZENTORA_APP_BINARY), {});
+        m_app.start(binary, {});
         ASSERT_TRUE(m_app.waitForStarted(5000)) << "the application did not start";
         ASSERT_TRUE(waitFor(
             [&] {
@@ -600,6 +602,44 @@ TEST_F(EndToEndTest, SaveOverAFileSizeLimitFailsAndTheApplicationLives)
     ASSERT_EQ(blocks.size(), 2u);
     EXPECT_EQ(blocks[1].entries, kBowlOrder);
     EXPECT_EQ(blocks[1].total(), 1);
+}
+
+// Regression: a save looked the application's folder up by its path: once
+// the folder was renamed every save failed, with a link put at the old path
+// the tally went into the folder the link named, and a folder whose name is
+// not UTF-8 could never be saved to.
+TEST_F(EndToEndTest, SavesGoToTheFolderTheBinaryStartedInWhateverBecomesOfItsName)
+{
+    QTemporaryDir place;
+    ASSERT_TRUE(place.isValid());
+    const QByteArray base = QFile::encodeName(place.path());
+    const QByteArray started = base + "/caf\xe9"; // Latin-1
+    const QByteArray moved = base + "/moved";
+    const QByteArray elsewhere = base + "/elsewhere";
+    ASSERT_EQ(::mkdir(started.constData(), 0755), 0);
+    ASSERT_EQ(::mkdir(elsewhere.constData(), 0755), 0);
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ZENTORA_APP_BINARY), place.filePath(QStringLiteral("zentora"))));
+    ASSERT_EQ(::rename((base + "/zentora").constData(), (started + "/zentora").constData()), 0);
+    // Started through a link of its own, as the folder's name has no text.
+    ASSERT_EQ(::symlink((started + "/zentora").constData(), (base + "/launch").constData()), 0);
+    ASSERT_NO_FATAL_FAILURE(startApplication(-1, place.filePath(QStringLiteral("launch"))));
+
+    ASSERT_EQ(::rename(started.constData(), moved.constData()), 0);
+    ASSERT_EQ(::symlink(elsewhere.constData(), started.constData()), 0);
+    ASSERT_NO_FATAL_FAILURE(playTournament());
+    m_userId = QStringLiteral("e2e-moved");
+    typeUserId();
+    click("PushButton11");
+    ASSERT_NO_FATAL_FAILURE(settle("Save_List"));
+
+    const QString name = m_userId + QLatin1Char('-') + shortDate(QDate::currentDate()) + QStringLiteral(".txt");
+    QFile tally(QDir(QFile::decodeName(moved)).filePath(name));
+    ASSERT_TRUE(waitFor([&] { return tally.size() > 0; }, 10000)) << "no tally in the folder the binary started in";
+    ASSERT_TRUE(tally.open(QIODevice::ReadOnly));
+    const std::vector<TallyBlock> blocks = parseTally(tally.readAll());
+    ASSERT_EQ(blocks.size(), 1u);
+    EXPECT_EQ(blocks[0].entries, kBowlOrder);
+    EXPECT_TRUE(QDir(QFile::decodeName(elsewhere)).isEmpty());
 }
 
 // Guards against losing what Qt says while it starts: its messages are held
