@@ -7,6 +7,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -17,6 +19,7 @@
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QTimer>
+#include <QWheelEvent>
 
 namespace {
 
@@ -75,10 +78,15 @@ private:
     QPointer<Label> m_owner;
 };
 
-// A combo box that leaves building its popup list to the first opening. Qt
-// builds the list at the first font change, and every menu gets its font
-// while its window is built, long before anyone opens it; a list built
-// later takes the box's font with it.
+// A combo box that behaves as a desktop pop-up button: its row changes only
+// by a pick from its open list. Qt's box also steps its row, closed, on the
+// wheel, the arrow keys, Page Up/Down, Home and End, and searches its rows
+// for typed text; each such step would reach the menu as a pick.
+//
+// It also leaves building its popup list to the first opening. Qt builds the
+// list at the first font change, and every menu gets its font while its
+// window is built, long before anyone opens it; a list built later takes the
+// box's font with it.
 class ComboWidget : public QComboBox
 {
 public:
@@ -93,6 +101,40 @@ protected:
         }
         QComboBox::changeEvent(event);
     }
+
+    // The open list takes the keys itself; these reach only the closed box.
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            // Keys that move through rows open the list, from the shown row.
+            showPopup();
+            event->accept();
+            break;
+        case Qt::Key_Space:
+        case Qt::Key_F4:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            // Space and F4 open the list; the box leaves Return, Enter and
+            // Escape to the window.
+            QComboBox::keyPressEvent(event);
+            break;
+        default:
+            // No keyboard search: typed text passes to the window.
+            event->ignore();
+            break;
+        }
+    }
+
+    void wheelEvent(QWheelEvent *event) override { event->ignore(); }
+
+    void inputMethodEvent(QInputMethodEvent *event) override { event->ignore(); }
 };
 
 // The table of a list box. Its rows are as high as a line of its own font

@@ -118,6 +118,8 @@ private:
     QString m_initialParent;
 };
 
+// A pop-up menu. The user changes its row only by a pick from its open list:
+// the wheel, the keys and typed text never step a closed menu.
 class PopupMenu : public RectControl
 {
 public:

@@ -97,6 +97,10 @@ void Window::Show()
         return;
     m_visible = true;
     m_frame->show();
+    // Only the minimised state goes; showNormal() would also end a maximised
+    // or full-screen one.
+    if (m_frame->isMinimized())
+        m_frame->setWindowState(m_frame->windowState() & ~Qt::WindowMinimized);
     m_frame->raise();
     m_frame->activateWindow();
 }

@@ -30,7 +30,7 @@ public:
     // Open events, registration and showing.
     void Constructor();
 
-    // Shows the window and brings it to the front.
+    // Shows the window, restores it when minimised and brings it to the front.
     void Show();
     // Closes the window with its controls and timers; afterwards its class
     // name no longer finds it. The object is released once the running event

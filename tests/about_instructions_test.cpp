@@ -20,6 +20,8 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <functional>
+
 namespace {
 
 class AboutInstructionsTest : public MainWindowTest
@@ -118,6 +120,27 @@ TEST_F(AboutInstructionsTest, InstructionsCommandShowsOneWindowWhileOpen)
     // The bound name, capital first letter, reaches the same handler.
     EXPECT_TRUE(w->handleMenuCommand(QStringLiteral("Instructionsinstructions")));
     EXPECT_EQ(openCount("Window3.Window3"), 1);
+}
+
+// Choosing the command again left its minimised window minimised.
+TEST_F(AboutInstructionsTest, CommandRestoresItsMinimisedWindow)
+{
+    const std::function<Window *()> commands[] = {[this] { return chooseAbout(); },
+                                                  [this] { return chooseInstructions(); }};
+    for (const auto &choose : commands) {
+        Window *shown = choose();
+        ASSERT_NE(shown, nullptr);
+        SCOPED_TRACE(shown->className().toStdString());
+        shown->frame()->showMinimized();
+        ASSERT_TRUE(bringToFront(w));
+        ASSERT_TRUE(shown->frame()->isMinimized());
+
+        EXPECT_EQ(choose(), shown);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(shown->frame()->isMinimized());
+        EXPECT_TRUE(shown->frame()->isVisible());
+        EXPECT_EQ(QApplication::activeWindow(), shown->frame());
+    }
 }
 
 TEST_F(AboutInstructionsTest, FreshAboutWindowAfterClose)

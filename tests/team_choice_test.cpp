@@ -3,7 +3,14 @@
 // confirmations that build the pool of bracket entries.
 #include "window_fixture.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QTest>
+#include <QWheelEvent>
+
 #include <random>
+#include <vector>
 
 namespace {
 
@@ -42,6 +49,29 @@ protected:
         for (CheckBox *box : {w->CheckBox1(), w->CheckBox2()})
             state << QStringLiteral("box:%1:%2").arg(box->Value()).arg(box->Enabled());
         return state;
+    }
+    // The rows the 24 menus show.
+    std::vector<int> allRows()
+    {
+        std::vector<int> shown;
+        for (int n = 1; n <= 24; ++n)
+            shown.push_back(menu(n)->ListIndex());
+        return shown;
+    }
+    // What a user can do to a closed menu without opening its list: wheel
+    // notches both ways, typed letters and digits, text from an input method.
+    static void wheelAndType(QWidget *box)
+    {
+        const QPointF at = QRectF(box->rect()).center();
+        for (int notch : {-120, 120, -120}) {
+            QWheelEvent wheel(at, box->mapToGlobal(at), QPoint(), QPoint(0, notch), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(box, &wheel);
+        }
+        QTest::keyClicks(box, QStringLiteral("a7O"));
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("T"));
+        QCoreApplication::sendEvent(box, &commit);
     }
     // Whether every team menu but n shows a team.
     bool othersAllChosen(int n)
@@ -258,6 +288,58 @@ TEST_F(TeamChoiceTest, NoSequenceOfPicksLeavesTwoMenusOnTheSameTeam)
     EXPECT_GT(noStrengthRow, 5);
     for (const QString &message : platform.messages)
         EXPECT_EQ(message, kDuplicate);
+}
+
+// A closed menu took a row from the wheel or typed text as though the user
+// had picked it: a team twice, a strength unnoticed, a slot locked.
+TEST_F(TeamChoiceTest, ClosedMenuKeepsItsRowUnderWheelAndTyping)
+{
+    menu(1)->userSelect(1);
+    auto tryMenu = [&](int n) {
+        SCOPED_TRACE(n);
+        ASSERT_TRUE(menu(n)->Enabled());
+        const std::vector<int> before = allRows();
+        wheelAndType(menu(n)->widget());
+        EXPECT_EQ(allRows(), before);
+    };
+    for (int n = 1; n <= 8; ++n)
+        tryMenu(n);
+    chooseTeams();
+    w->CheckBox1()->userClick();
+    for (int n = 9; n <= 16; ++n)
+        tryMenu(n);
+    w->CheckBox2()->userClick();
+    for (int n = 17; n <= 24; ++n) {
+        tryMenu(n);
+        menu(n)->userSelect(1);
+    }
+    EXPECT_TRUE(platform.messages.isEmpty()) << joined(platform.messages);
+}
+
+// Down over a closed menu moved its row instead of opening its list.
+TEST_F(TeamChoiceTest, MovingKeyOpensTheListAndOnlyReturnThereChooses)
+{
+    menu(1)->userSelect(1);
+    auto *box = static_cast<QComboBox *>(menu(2)->widget());
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_End, Qt::Key_Home}) {
+        SCOPED_TRACE(QKeySequence(key).toString().toStdString());
+        QTest::keyClick(box, key);
+        EXPECT_TRUE(box->view()->isVisible());
+        QTest::keyClick(box->view(), Qt::Key_Down); // onto Auburn, taken: Escape must not pick it
+        QTest::keyClick(box->view(), Qt::Key_Escape);
+        EXPECT_FALSE(box->view()->isVisible());
+        EXPECT_EQ(menu(2)->Text(), "Choose");
+    }
+    EXPECT_TRUE(platform.messages.isEmpty()) << joined(platform.messages);
+
+    // Two rows down from "Choose" in the list, and Return picks Oregon.
+    QTest::keyClick(box, Qt::Key_Down);
+    QTest::keyClick(box->view(), Qt::Key_Down);
+    QTest::keyClick(box->view(), Qt::Key_Down);
+    QTest::keyClick(box->view(), Qt::Key_Return);
+    EXPECT_FALSE(box->view()->isVisible());
+    EXPECT_EQ(menu(2)->Text(), "Oregon (.9720)");
+    EXPECT_EQ(strengthMenu(2)->Text(), "10");
 }
 
 struct IncompleteCase
