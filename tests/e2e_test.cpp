@@ -136,6 +136,25 @@ void startXvfb(QProcess &xvfb, const QStringList &args, QString &display)
     display = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
 }
 
+// Runs the application in `folder` with `env` until it ends by itself and
+// returns all it printed; a run that does not end, or ends by a signal,
+// fails the test.
+QByteArray runUntilItEnds(QProcess &app, const QProcessEnvironment &env, const QString &folder)
+{
+    app.setProcessEnvironment(env);
+    app.setWorkingDirectory(folder);
+    app.setProcessChannelMode(QProcess::MergedChannels);
+    app.start(QStringLiteral(ZENTORA_APP_BINARY), {});
+    if (!app.waitForFinished(20000)) {
+        ADD_FAILURE() << "the application did not end by itself";
+        app.kill();
+        app.waitForFinished(5000);
+    }
+    const QByteArray output = app.readAll();
+    EXPECT_EQ(app.exitStatus(), QProcess::NormalExit) << "ended by a signal; it printed:\n" << output.constData();
+    return output;
+}
+
 class EndToEndTest : public ::testing::Test
 {
 protected:
@@ -665,13 +684,7 @@ TEST_F(EndToEndTest, TheToolkitsWarningsFromItsStartAreHandedOn)
 TEST_F(EndToEndTest, APlatformThatDoesNotExistEndsWithTheToolkitsReason)
 {
     m_env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("zentora-nosuch"));
-    m_app.setProcessEnvironment(m_env);
-    m_app.setWorkingDirectory(m_runtimeDir.path());
-    m_app.setProcessChannelMode(QProcess::MergedChannels);
-    m_app.start(QStringLiteral(ZENTORA_APP_BINARY), {});
-    ASSERT_TRUE(m_app.waitForFinished(20000)) << "the application did not end by itself";
-    const QByteArray output = m_app.readAll();
-    EXPECT_EQ(m_app.exitStatus(), QProcess::NormalExit) << "ended by a signal; it printed:\n" << output.constData();
+    const QByteArray output = runUntilItEnds(m_app, m_env, m_runtimeDir.path());
     EXPECT_NE(m_app.exitCode(), 0) << output.constData();
     EXPECT_TRUE(output.contains("\"zentora-nosuch\"")) << "the missing plugin is not named:\n" << output.constData();
     EXPECT_TRUE(output.contains("xcb")) << "the available plugins are not named:\n" << output.constData();
@@ -728,13 +741,7 @@ TEST(UnreachableDisplayTest, EndsTheApplicationWithOneLine)
     for (const auto &[what, environment] : cases) {
         SCOPED_TRACE(what.toStdString());
         QProcess app;
-        app.setProcessEnvironment(environment);
-        app.setWorkingDirectory(runtime.path());
-        app.setProcessChannelMode(QProcess::MergedChannels);
-        app.start(QStringLiteral(ZENTORA_APP_BINARY), {});
-        ASSERT_TRUE(app.waitForFinished(20000)) << "the application did not end by itself";
-        const QByteArray output = app.readAll();
-        EXPECT_EQ(app.exitStatus(), QProcess::NormalExit) << "ended by a signal; it printed:\n" << output.constData();
+        const QByteArray output = runUntilItEnds(app, environment, runtime.path());
         EXPECT_EQ(app.exitCode(), 1) << output.constData();
         EXPECT_EQ(output.count('\n'), 1) << output.constData();
         EXPECT_TRUE(output.endsWith('\n')) << output.constData();
