@@ -132,7 +132,8 @@ std::unique_ptr<TextOutputStream> openForAppend(int folderFd, const QString &nam
         if (::fstat(file.get(), &info) != 0)
             throw IOException(systemReason(errno));
         if (!isStillAtName(dir.get(), bareName, info)) {
-            // Something keeps replacing the file faster than it can be had.
+            // Removed or replaced while the lock was awaited: open it anew,
+            // unless it keeps being replaced until the wait is over.
             if (attempt < 10 && !deadline.hasExpired())
                 continue;
             throw fileInUse();
