@@ -140,11 +140,17 @@ protected:
 // The table of a list box. Its rows are as high as a line of its own font
 // plus the grid line below it, also after the font changes: a list is made
 // with the window's font and gets its own size only afterwards. It shows no
-// current row until the user picks one.
+// current row until the user picks one. Like every other control it is one
+// stop of its window's tab order: Tab and Shift+Tab leave it, and only the
+// arrow keys move between its rows.
 class ListWidget : public QTableWidget
 {
 public:
-    explicit ListWidget(QWidget *parent) : QTableWidget(parent) { sizeRows(); }
+    explicit ListWidget(QWidget *parent) : QTableWidget(parent)
+    {
+        setTabKeyNavigation(false);
+        sizeRows();
+    }
 
 protected:
     void changeEvent(QEvent *event) override

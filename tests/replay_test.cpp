@@ -325,6 +325,22 @@ TEST_F(ReplayTest, TallyShowsARowOnlyOnceTheUserClicksIt)
     EXPECT_EQ(tallyRowsShown(), "current 2, selected 2");
 }
 
+// Regression: Tab and Shift+Tab stepped through the tally's cells and never
+// left it, so a keyboard user could not reach ReplayAll, the user ID or Save.
+TEST_F(ReplayTest, TabAndShiftTabLeaveTheTally)
+{
+    ASSERT_TRUE(bringToFront(w));
+    auto *table = static_cast<QTableWidget *>(w->Listbox1()->widget());
+    const QPoint third = table->visualRect(table->model()->index(2, 0)).center();
+    for (const auto &[key, next] :
+         {std::pair(Qt::Key_Tab, "PushButton10"), std::pair(Qt::Key_Backtab, "PushButton9")}) {
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, third);
+        ASSERT_EQ(focusedControl(), "Listbox1");
+        QTest::keyClick(table, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        EXPECT_EQ(focusedControl(), next);
+    }
+}
+
 using ReplayFirstFinalTest = MainWindowTest;
 
 TEST_F(ReplayFirstFinalTest, ShiftHeldAtTheFirstHandFinalStartsTheRepetition)
