@@ -1,7 +1,9 @@
 #include "display.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -42,15 +44,53 @@ bool haveDisplay()
 // server that refuses us, a name that is not a display). A plugin that is
 // missing or does not load is reported under "qt.qpa.plugin", and the end
 // itself under "default", whatever the cause.
+//
+// The user's logging rules may turn that category's warnings off. While Qt
+// connects, its warnings are kept on so that a failed connection is still
+// seen; those that the rules turn off are held but never handed on.
 struct HeldMessage
 {
     QtMsgType type;
     QByteArray file, function, category;
     int line;
     QString text;
+    bool allowed; // whether the user's logging rules let it through
 };
 
 constexpr char kDisplayConnectionCategory[] = "qt.qpa.xcb";
+
+QLoggingCategory::CategoryFilter g_rulesFilter = nullptr; // applies the user's logging rules
+std::atomic<bool> g_rulesAllowDisplayWarnings{true};
+
+// Applies the user's rules, then keeps the display connection's warnings on.
+// While it is being installed, the categories it is called for already
+// carry the rules.
+void keepDisplayWarningsOn(QLoggingCategory *category)
+{
+    if (g_rulesFilter)
+        g_rulesFilter(category);
+    if (qstrcmp(category->categoryName(), kDisplayConnectionCategory) != 0)
+        return;
+    g_rulesAllowDisplayWarnings = category->isWarningEnabled();
+    category->setEnabled(QtWarningMsg, true);
+}
+
+// Whether Qt ends the process at a warning, as QT_FATAL_WARNINGS asks.
+bool warningsAreFatal()
+{
+    const QByteArray value = qgetenv("QT_FATAL_WARNINGS");
+    bool number = false;
+    const int count = value.toInt(&number, 0);
+    return !value.isEmpty() && (!number || count != 0);
+}
+
+// Puts the user's rules back in charge of every category.
+void restoreLoggingRules()
+{
+    if (g_rulesFilter)
+        QLoggingCategory::installFilter(g_rulesFilter);
+    g_rulesFilter = nullptr;
+}
 
 std::mutex g_heldLock;
 std::vector<HeldMessage> g_held;
@@ -107,6 +147,8 @@ void replayHeldMessages()
     }
     const auto orNull = [](const QByteArray &text) { return text.isNull() ? nullptr : text.constData(); };
     for (const HeldMessage &m : held) {
+        if (!m.allowed)
+            continue;
         const QMessageLogContext context(orNull(m.file), m.line, orNull(m.function), orNull(m.category));
         g_qtHandler(m.type, context, m.text);
     }
@@ -114,11 +156,13 @@ void replayHeldMessages()
 
 void holdBackWhileConnecting(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
+    const bool fromDisplay = context.category && qstrcmp(context.category, kDisplayConnectionCategory) == 0;
+    const bool allowed = !fromDisplay || type != QtWarningMsg || g_rulesAllowDisplayWarnings;
     bool unreachable = false;
     {
         const std::lock_guard<std::mutex> hold(g_heldLock);
-        g_held.push_back({type, context.file, context.function, context.category, context.line, text});
-        if (context.category && qstrcmp(context.category, kDisplayConnectionCategory) == 0)
+        g_held.push_back({type, context.file, context.function, context.category, context.line, text, allowed});
+        if (fromDisplay)
             g_displayUnreachable = true;
         unreachable = g_displayUnreachable;
     }
@@ -146,8 +190,12 @@ std::unique_ptr<QApplication> ConnectToDisplay(int &argc, char **argv)
         std::exit(1);
     }
     captureStderr();
+    // Under fatal warnings a warning that the rules turn off must stay off.
+    if (!warningsAreFatal())
+        g_rulesFilter = QLoggingCategory::installFilter(keepDisplayWarningsOn);
     g_qtHandler = qInstallMessageHandler(holdBackWhileConnecting);
     auto app = std::make_unique<QApplication>(argc, argv);
+    restoreLoggingRules();
     qInstallMessageHandler(g_qtHandler);
     releaseStderr();
     replayHeldMessages();

@@ -692,22 +692,45 @@ TEST_F(EndToEndTest, APlatformThatDoesNotExistEndsWithTheToolkitsReason)
     EXPECT_FALSE(QFileInfo::exists(m_runtimeDir.filePath(QStringLiteral("core"))));
 }
 
+// The machine's environment without any display, its runtime folder `runtime`.
+QProcessEnvironment withoutDisplay(const QString &runtime)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XAUTHORITY", "QT_LOGGING_RULES"})
+        env.remove(QLatin1String(variable));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    return env;
+}
+
+// The number of an X display that no server holds.
+int unusedDisplayNumber()
+{
+    int free = 77;
+    while (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(free)) ||
+           QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(free)))
+        ++free;
+    return free;
+}
+
+// Expects the application to have ended with status 1 and the one line that
+// says how to run it on a virtual display.
+void expectTheDisplayLine(const QProcess &app, const QByteArray &output)
+{
+    EXPECT_EQ(app.exitCode(), 1) << output.constData();
+    EXPECT_EQ(output.count('\n'), 1) << output.constData();
+    EXPECT_TRUE(output.endsWith('\n')) << output.constData();
+    EXPECT_TRUE(output.startsWith("zentora could not reach the graphical display")) << output.constData();
+    EXPECT_TRUE(output.contains("xvfb-run -a ")) << output.constData();
+}
+
 // Regression: a display that could not be reached had Qt print five lines of
 // its own and abort the process (a core file, exit status 134).
 TEST(UnreachableDisplayTest, EndsTheApplicationWithOneLine)
 {
     QTemporaryDir runtime;
     ASSERT_TRUE(runtime.isValid());
-    QProcessEnvironment base = QProcessEnvironment::systemEnvironment();
-    for (const char *variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XAUTHORITY"})
-        base.remove(QLatin1String(variable));
-    base.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-
-    // An X display number that no server holds.
-    int free = 77;
-    while (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(free)) ||
-           QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(free)))
-        ++free;
+    const QProcessEnvironment base = withoutDisplay(runtime.path());
+    const int free = unusedDisplayNumber();
     std::vector<std::pair<QString, QProcessEnvironment>> cases;
     QProcessEnvironment env = base;
     env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":%1").arg(free));
@@ -741,18 +764,30 @@ TEST(UnreachableDisplayTest, EndsTheApplicationWithOneLine)
     for (const auto &[what, environment] : cases) {
         SCOPED_TRACE(what.toStdString());
         QProcess app;
-        const QByteArray output = runUntilItEnds(app, environment, runtime.path());
-        EXPECT_EQ(app.exitCode(), 1) << output.constData();
-        EXPECT_EQ(output.count('\n'), 1) << output.constData();
-        EXPECT_TRUE(output.endsWith('\n')) << output.constData();
-        EXPECT_TRUE(output.startsWith("zentora could not reach the graphical display")) << output.constData();
-        EXPECT_TRUE(output.contains("xvfb-run -a ")) << output.constData();
+        expectTheDisplayLine(app, runUntilItEnds(app, environment, runtime.path()));
     }
     EXPECT_FALSE(QFileInfo::exists(runtime.filePath(QStringLiteral("core"))));
     if (xvfb.state() != QProcess::NotRunning) {
         xvfb.terminate();
         xvfb.waitForFinished(5000);
     }
+}
+
+// Regression: a logging rule that silenced the X plugin hid the failed
+// connection, and Qt's advice to reinstall the application was printed.
+TEST(UnreachableDisplayTest, EndsWithOneLineWhenLoggingRulesSilenceTheXPlugin)
+{
+    QTemporaryDir runtime;
+    ASSERT_TRUE(runtime.isValid());
+    QProcessEnvironment env = withoutDisplay(runtime.path());
+    env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":%1").arg(unusedDisplayNumber()));
+    for (const char *rules : {"qt.qpa.*=false", "*.warning=false", "qt.qpa.xcb.warning=false"}) {
+        SCOPED_TRACE(rules);
+        env.insert(QStringLiteral("QT_LOGGING_RULES"), QLatin1String(rules));
+        QProcess app;
+        expectTheDisplayLine(app, runUntilItEnds(app, env, runtime.path()));
+    }
+    EXPECT_FALSE(QFileInfo::exists(runtime.filePath(QStringLiteral("core"))));
 }
 
 } // namespace
