@@ -540,9 +540,24 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         ASSERT_EQ(file.write(bytes), bytes.size());
     }
+
+    QTemporaryDir m_dir;
+    FileDescriptor m_folder;
+};
+
+// The tests with another process that holds the file's lock with flock(1);
+// they skip where it is missing.
+class TallyFileLockTest : public TallyFileStreamTest
+{
+protected:
+    void SetUp() override
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("flock")).isEmpty())
+            GTEST_SKIP() << "no flock (package util-linux)";
+        TallyFileStreamTest::SetUp();
+    }
     // Starts `script` in a shell of another process, the file's path in $0,
-    // and returns once the script has made the mark whose path is in $1. The
-    // script may use flock(1); a test that calls this skips without it.
+    // and returns once the script has made the mark whose path is in $1.
     void startOther(QProcess &other, const QString &script)
     {
         const QString mark = m_dir.filePath(QStringLiteral("ready"));
@@ -552,9 +567,6 @@ protected:
             QThread::msleep(10);
         ASSERT_TRUE(QFileInfo::exists(mark)) << "the other process did not get ready";
     }
-
-    QTemporaryDir m_dir;
-    FileDescriptor m_folder;
 };
 
 // Regression: a file that appeared between the look for it and its creation
@@ -572,10 +584,8 @@ TEST_F(TallyFileStreamTest, CreatingAFileThatIsThereByThenKeepsItsBytes)
 // A failed save takes back only its own bytes: another copy of the
 // application that saves to the same file meanwhile waits for it, and then
 // appends after the bytes that were there.
-TEST_F(TallyFileStreamTest, FailedWriteKeepsTheBytesOfAWriterThatWaitedForIt)
+TEST_F(TallyFileLockTest, FailedWriteKeepsTheBytesOfAWriterThatWaitedForIt)
 {
-    if (QStandardPaths::findExecutable(QStringLiteral("flock")).isEmpty())
-        GTEST_SKIP() << "no flock (package util-linux)";
     write("earlier\n");
     std::unique_ptr<TextOutputStream> stream = file().AppendToTextFile();
 
@@ -597,10 +607,8 @@ TEST_F(TallyFileStreamTest, FailedWriteKeepsTheBytesOfAWriterThatWaitedForIt)
 // Regression guard: a save that waited for the lock on a file that was
 // removed meanwhile wrote its block into the removed file and reported
 // success; the block was gone.
-TEST_F(TallyFileStreamTest, FileRemovedWhileTheSaveWaitedIsMadeAnew)
+TEST_F(TallyFileLockTest, FileRemovedWhileTheSaveWaitedIsMadeAnew)
 {
-    if (QStandardPaths::findExecutable(QStringLiteral("flock")).isEmpty())
-        GTEST_SKIP() << "no flock (package util-linux)";
     write("earlier\n");
     QProcess holder;
     ASSERT_NO_FATAL_FAILURE(
@@ -617,10 +625,8 @@ TEST_F(TallyFileStreamTest, FileRemovedWhileTheSaveWaitedIsMadeAnew)
 // Regression guard: when another program replaced the file (as an editor
 // saves) while a save waited for the lock, the block went into the old file,
 // away from the name, and the new file never got it.
-TEST_F(TallyFileStreamTest, FileReplacedWhileTheSaveWaitedGetsTheBlock)
+TEST_F(TallyFileLockTest, FileReplacedWhileTheSaveWaitedGetsTheBlock)
 {
-    if (QStandardPaths::findExecutable(QStringLiteral("flock")).isEmpty())
-        GTEST_SKIP() << "no flock (package util-linux)";
     write("earlier\n");
     QProcess holder;
     ASSERT_NO_FATAL_FAILURE(startOther(holder, QStringLiteral("exec 9>>\"$0\"; flock 9; touch \"$1\"; sleep 0.3; "
@@ -639,10 +645,8 @@ TEST_F(TallyFileStreamTest, FileReplacedWhileTheSaveWaitedGetsTheBlock)
 // Regression: with another program putting a new locked file at the name
 // every second, a save waited 5 s for each of them in turn, over ten tries,
 // and then reported "No such file or directory".
-TEST_F(TallyFileStreamTest, WaitForTheLockEndsAfterFiveSecondsInAll)
+TEST_F(TallyFileLockTest, WaitForTheLockEndsAfterFiveSecondsInAll)
 {
-    if (QStandardPaths::findExecutable(QStringLiteral("flock")).isEmpty())
-        GTEST_SKIP() << "no flock (package util-linux)";
     write("earlier\n");
     QProcess holder;
     // Every second it locks a new file, puts it at the name and lets the old
@@ -670,10 +674,8 @@ TEST_F(TallyFileStreamTest, WaitForTheLockEndsAfterFiveSecondsInAll)
 // Regression guard: a save that created the file, lost the race for its lock
 // to another copy that wrote a block into it, and then failed, removed the
 // file with the other copy's block.
-TEST_F(TallyFileStreamTest, FailedSaveKeepsTheBlockOfACopyThatLockedTheNewFileFirst)
+TEST_F(TallyFileLockTest, FailedSaveKeepsTheBlockOfACopyThatLockedTheNewFileFirst)
 {
-    if (QStandardPaths::findExecutable(QStringLiteral("flock")).isEmpty())
-        GTEST_SKIP() << "no flock (package util-linux)";
     ASSERT_FALSE(file().Exists());
     const QString name = path();
     g_beforeFlock = [name] {
