@@ -29,6 +29,11 @@ fuzz=${ZENTORA_FUZZ_DIR:-build-fuzz}
 jobs=$(nproc)
 root=$(pwd)
 
+# The number of tests that the suite of build folder $1 last ran.
+tests_run() {
+  sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' "$1/ctest.log" | tail -n 1
+}
+
 # Runs the suite built in folder $1 (further arguments go to CTest) and keeps
 # its report in $1/ctest.log. A failed test fails the run, and so does a
 # suite that runs no test at all: a build without it passes nothing.
@@ -37,7 +42,7 @@ run_suite() {
   shift
   ctest --test-dir "$dir" --output-on-failure --timeout 300 -j"$jobs" --no-tests=error "$@" \
     | tee "$dir/ctest.log" || status=$?
-  total=$(sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' "$dir/ctest.log" | tail -n 1)
+  total=$(tests_run "$dir")
   if [ "${total:-0}" -eq 0 ]; then
     echo "error: no test ran in $dir; its suite was not built" >&2
     exit 1
@@ -88,6 +93,6 @@ fi
 grep -E '^(Done|stat::)' "$fuzz/fuzz.log"
 
 # One closing line for the whole run, counted in the normal build.
-total=$(sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' "$build/ctest.log" | tail -n 1)
+total=$(tests_run "$build")
 skipped=$(grep -c '(Skipped)' "$build/ctest.log" || true)
 echo "summary: $((total - skipped)) passed, 0 failed, $skipped skipped"
